@@ -1,0 +1,134 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/runtime.h"
+#include "app/sim/memory_settings_store.h"
+#include "app/window/window.h"
+
+namespace vclock {
+
+// A deterministic runtime for tests. Its clock never moves by itself: a test
+// sets it or advances it, and advancing runs every timer that falls due on
+// the way, in order, each at its own due time. Message boxes are answered
+// and modal windows closed by the test's own callbacks.
+//
+//   SimRuntime sim;
+//   sim.setNow(DateTime::fromCivil(2026, 12, 10) + ...);   // or setClock(y, m, d, h, mi, s)
+//   MainForm form(sim, embeddedArtwork());
+//   form.start();
+//   sim.advance(150);                    // the first tick runs
+//   sim.click(form.window(), {540, 470}); // press and release at a pixel
+class SimRuntime final : public Runtime {
+public:
+    struct MessageBoxCall {
+        std::string text;
+        MessageIcon icon;
+        MessageButtons buttons;
+        std::string title;
+    };
+
+    explicit SimRuntime(RegionalForms forms = RegionalForms::englishUnitedStates());
+    ~SimRuntime() override;
+
+    // --- the clock ---------------------------------------------------------
+    void setClock(int year, int month, int day, int hour, int minute, int second, int millisecond = 0);
+    void setTimeOfDay(int hour, int minute, int second, int millisecond = 0);
+    // Moves the clock without running anything (as if the wall clock jumped).
+    void setNowMs(std::int64_t msSinceZeroDate) { nowMs_ = msSinceZeroDate; }
+    std::int64_t nowMs() const { return nowMs_; }
+    // Moves the clock forward by `ms`, running every timer that falls due.
+    void advance(std::int64_t ms);
+    // When the next enabled timer is due, if any.
+    std::optional<std::int64_t> nextTimerDue() const;
+    // Runs at the start of every yield, before pending events: a test can
+    // move the clock there to put a second's change between two readings.
+    void setYieldHook(std::function<void()> hook) { yieldHook_ = std::move(hook); }
+    int yieldCount() const { return yields_; }
+
+    // --- scripted answers --------------------------------------------------
+    // Answers every message box; the default answers OK. It may advance the
+    // clock, which runs timers as they run behind a real message box.
+    void setMessageBoxAnswer(std::function<int(const MessageBoxCall&)> answer) { answer_ = std::move(answer); }
+    const std::vector<MessageBoxCall>& messageBoxes() const { return messageBoxes_; }
+    // Runs while a modal window shows; it must unload the window (it may
+    // advance the clock first). The default closes it at once.
+    void setModalHandler(std::function<void(Window& dialog)> handler) { modalHandler_ = std::move(handler); }
+    int modalShows() const { return modalShows_; }
+    Window* modalWindow() const { return modal_; }
+
+    // --- what the program did ----------------------------------------------
+    int beeps() const { return beeps_; }
+    const std::vector<std::string>& openedAddresses() const { return opened_; }
+    MemorySettingsStore& store() { return store_; }
+    void setProgramFile(const std::string& name, std::vector<std::uint8_t> bytes) { files_[name] = std::move(bytes); }
+    void removeProgramFile(const std::string& name) { files_.erase(name); }
+    int fileReads() const { return fileReads_; }
+    const std::vector<Window*>& shownWindows() const { return shown_; }
+
+    // --- the user's input ---------------------------------------------------
+    // Each goes to its window through the event loop; a window under a modal
+    // one takes none.
+    void press(Window& window, Point pixel, MouseButton button = MouseButton::Left);
+    void release(Window& window, Point pixel, MouseButton button = MouseButton::Left);
+    void click(Window& window, Point pixel, MouseButton button = MouseButton::Left);
+    void doubleClick(Window& window, Point pixel);
+    void moveMouse(Window& window, Point pixel);
+    void keyPress(Window& window, char32_t key);
+    // Closes a window as the platform would (logout, the close key).
+    void closeWindow(Window& window);
+
+    // --- Runtime -----------------------------------------------------------
+    DateTime now() override;
+    const RegionalForms& regionalForms() override { return forms_; }
+    void setRegionalForms(RegionalForms forms) { forms_ = std::move(forms); }
+    TextExtent measureText(const Font& font, const std::string& text) override;
+    std::unique_ptr<TimerHandle> startTimer(int intervalMs, std::function<void()> onDue) override;
+    void showWindow(Window& window) override;
+    void yield() override;
+    void showModal(Window& dialog, Window& owner) override;
+    int messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                   const std::string& title) override;
+    void beep() override { ++beeps_; }
+    void shellOpen(Window& owner, const std::string& address) override;
+    SettingsStore& settings() override { return store_; }
+    std::optional<std::vector<std::uint8_t>> readProgramFile(const std::string& fileName) override;
+    [[noreturn]] void end() override;
+    bool ended() const override { return ended_; }
+
+private:
+    struct SimTimer;
+    class SimTimerHandle;
+
+    // Runs the earliest timer due at or before `limit`; false when none is.
+    bool runOneDueTimer(std::int64_t limit);
+    bool takesInput(const Window& window) const;
+    void throwIfEnded() const;
+
+    RegionalForms forms_;
+    std::int64_t nowMs_ = 0;
+    std::int64_t timerSequence_ = 0;
+    std::vector<std::shared_ptr<SimTimer>> timers_;
+    std::function<void()> yieldHook_;
+    int yields_ = 0;
+    std::function<int(const MessageBoxCall&)> answer_;
+    std::vector<MessageBoxCall> messageBoxes_;
+    std::function<void(Window&)> modalHandler_;
+    int modalShows_ = 0;
+    Window* modal_ = nullptr;
+    int beeps_ = 0;
+    std::vector<std::string> opened_;
+    MemorySettingsStore store_;
+    std::map<std::string, std::vector<std::uint8_t>> files_;
+    int fileReads_ = 0;
+    std::vector<Window*> shown_;
+    bool ended_ = false;
+};
+
+}  // namespace vclock

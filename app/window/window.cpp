@@ -1,0 +1,172 @@
+#include "app/window/window.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "app/runtime.h"
+
+namespace vclock {
+
+Window::Window(Runtime& runtime, std::string name, int clientWidthTwips, int clientHeightTwips)
+    : runtime_(runtime), name_(std::move(name)), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips) {}
+
+Window::~Window() = default;
+
+void Window::setCaption(std::string caption) {
+    // Written on every tick, usually with the same text: only a change is passed on.
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    if (view_) view_->captionChanged();
+}
+
+void Window::setWindowState(WindowState state) {
+    state_ = state;
+    if (view_) view_->windowStateChanged();
+}
+
+Element& Window::add(ElementKind kind, std::string name, int index, Element* container) {
+    elements_.push_back(std::make_unique<Element>(*this, kind, std::move(name), index, container));
+    return *elements_.back();
+}
+
+Element& Window::element(const std::string& name, int index) const {
+    for (const auto& e : elements_) {
+        if (e->name() == name && e->index() == index) return *e;
+    }
+    throw std::out_of_range("window " + name_ + " has no element " + name);
+}
+
+FrameSet Window::frameSet(const std::string& name) const {
+    std::vector<Element*> members;
+    for (const auto& e : elements_) {
+        if (e->name() != name || e->index() < 0) continue;
+        const auto index = static_cast<std::size_t>(e->index());
+        if (members.size() <= index) members.resize(index + 1, nullptr);
+        members[index] = e.get();
+    }
+    for (Element* m : members) {
+        if (!m) throw std::out_of_range("frame set " + name + " has a gap");
+    }
+    return FrameSet(std::move(members));
+}
+
+void Window::invalidate(const Rect& area) {
+    if (area.empty() || !view_) return;
+    view_->invalidate(area);
+}
+
+void Window::controlChanged(Element& element) {
+    if (view_) view_->controlChanged(element);
+}
+
+void Window::pointerChanged() {
+    if (view_) view_->pointerChanged();
+}
+
+void Window::paint(Painter& painter, const Rect& area) const {
+    painter.setClip(area);
+    painter.fillRect(area, backColor_);
+    if (picture_) painter.drawPicture(*picture_, {0, 0});
+    for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
+        const Element& e = **it;
+        if (!e.shown() || !e.paintedByCore()) continue;
+        const Rect clip = intersect(area, e.visibleRect());
+        if (clip.empty()) continue;
+        painter.setClip(clip);
+        e.paint(painter);
+    }
+    painter.setClip(area);
+}
+
+Element* Window::hitTest(Point pixel) const {
+    for (const auto& e : elements_) {
+        if (e->kind() == ElementKind::TextField && e->shown() && e->visibleRect().contains(pixel)) return e.get();
+    }
+    for (const auto& e : elements_) {
+        if (e->shown() && e->visibleRect().contains(pixel)) return e.get();
+    }
+    return nullptr;
+}
+
+void Window::mousePress(Point pixel, MouseButton button) {
+    Element* target = hitTest(pixel);
+    if (!pressed_) {
+        pressed_ = true;
+        captured_ = target;
+    }
+    if (target && target->kind() == ElementKind::TextField) setFocus(target);
+    if (target && target->events.mouseDown) target->events.mouseDown(button);
+}
+
+void Window::mouseRelease(Point pixel, MouseButton button) {
+    if (!pressed_) return;
+    pressed_ = false;
+    Element* began = std::exchange(captured_, nullptr);
+    const bool secondOfDouble = std::exchange(doubleClickPress_, false);
+    if (began && began->events.mouseUp) began->events.mouseUp(button);
+    if (secondOfDouble || hitTest(pixel) != began) return;
+    if (began) {
+        if (began->events.click) began->events.click();
+    } else if (events.click) {
+        events.click();
+    }
+}
+
+void Window::mouseDoubleClick(Point pixel, MouseButton button) {
+    // The second press of a double-click: its release gives no further Click.
+    mousePress(pixel, button);
+    doubleClickPress_ = true;
+    if (!captured_ && events.dblClick) events.dblClick();
+}
+
+void Window::mouseMove(Point pixel) {
+    Element* target = pressed_ ? captured_ : hitTest(pixel);
+    if (target && target->events.mouseMove) target->events.mouseMove();
+}
+
+const Icon* Window::pointerAt(Point pixel) const {
+    const Element* target = pressed_ ? captured_ : hitTest(pixel);
+    if (target && target->mousePointer() == MousePointer::Custom && target->mouseIcon()) {
+        return target->mouseIcon().get();
+    }
+    return nullptr;
+}
+
+std::string Window::toolTipAt(Point pixel) const {
+    const Element* target = hitTest(pixel);
+    return target ? target->toolTip() : std::string();
+}
+
+void Window::setFocus(Element* element) {
+    focus_ = element;
+    if (view_ && element) view_->focusRequested(*element);
+}
+
+void Window::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    if (events.load) events.load();
+}
+
+void Window::unload() {
+    if (!loaded_) return;
+    if (events.unload) events.unload();
+    loaded_ = false;
+    if (view_) view_->unloaded();
+}
+
+void Window::requestClose() {
+    if (events.closeRequest) {
+        events.closeRequest();
+    } else {
+        unload();
+    }
+}
+
+void showModal(Window& dialog, Window& owner) {
+    dialog.load();
+    owner.runtime().showModal(dialog, owner);
+    if (owner.loaded() && owner.events.activate) owner.events.activate();
+}
+
+}  // namespace vclock

@@ -1,0 +1,18 @@
+#include "face/hour_indicator.h"
+
+namespace vclock {
+
+HourIndicator::HourIndicator(Runtime& runtime, Element& imghourdisplay, FrameSet imghour)
+    : runtime_(runtime), imghourdisplay_(imghourdisplay), imghour_(std::move(imghour)) {}
+
+void HourIndicator::sethouram() { showIfHourIn(0, 11); }
+
+void HourIndicator::sethourpm() { showIfHourIn(12, 23); }
+
+void HourIndicator::showIfHourIn(int firstHour, int lastHour) {
+    const DateTime now = runtime_.currentTime();
+    if (now.hour() < firstHour || now.hour() > lastHour) return;
+    imghourdisplay_.setPicture(imghour_.picture(memberFor(now.hour(), now.minute())));
+}
+
+}  // namespace vclock

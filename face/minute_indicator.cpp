@@ -1,0 +1,16 @@
+#include "face/minute_indicator.h"
+
+#include "assets/main_window_layout.h"
+
+namespace vclock {
+
+MinuteIndicator::MinuteIndicator(Runtime& runtime, Element& imgsmokedisplay)
+    : runtime_(runtime), imgsmokedisplay_(imgsmokedisplay) {}
+
+void MinuteIndicator::placesmoke() {
+    const int sector = runtime_.currentTime().minute() / 5;
+    const main_layout::Place& place = main_layout::kSmokePlaces[static_cast<std::size_t>(sector)];
+    imgsmokedisplay_.move(place.left, place.top);
+}
+
+}  // namespace vclock
