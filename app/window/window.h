@@ -14,6 +14,9 @@ class Runtime;
 class Window;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+// None: no frame and no title bar. FixedDialog: a dialog frame the user
+// cannot resize; with an empty caption it shows no title bar either.
+enum class BorderStyle { None, FixedDialog };
 
 // What a backend is told about a window it hosts. All pixel rectangles are
 // in the client area's pixels.
@@ -69,6 +72,10 @@ public:
     void setPicture(PictureHandle picture) { picture_ = std::move(picture); }
     const IconHandle& icon() const { return icon_; }
     void setIcon(IconHandle icon) { icon_ = std::move(icon); }
+    BorderStyle borderStyle() const { return border_; }
+    void setBorderStyle(BorderStyle border) { border_ = border; }
+    bool showInTaskbar() const { return showInTaskbar_; }
+    void setShowInTaskbar(bool show) { showInTaskbar_ = show; }
 
     // Adds an element below every element added before it, so a layout
     // table listed top-most first is added in its own order.
@@ -127,6 +134,8 @@ private:
     Color backColor_ = Color::buttonFace();
     PictureHandle picture_;
     IconHandle icon_;
+    BorderStyle border_ = BorderStyle::None;
+    bool showInTaskbar_ = true;
     std::vector<std::unique_ptr<Element>> elements_;
     WindowView* view_ = nullptr;
     Element* focus_ = nullptr;
