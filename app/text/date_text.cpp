@@ -88,9 +88,9 @@ PatternShape shapeOf(std::string_view pattern) {
 
 // ---------------------------------------------------------------- reading
 
-// The longest date-time text has about a dozen pieces ("25.03.2001 07:30:15"
-// is nine, with a designator eleven) and no number longer than a year, so
-// longer pieces and texts reject at once, before any work grows with them.
+// The longest text read has thirteen pieces ("3/25/2001 7:30:15 PM") and no
+// number longer than a year, so more or longer pieces reject the text at
+// once, before any work grows with its length.
 constexpr std::size_t kMaxTokens = 16;
 constexpr std::size_t kMaxDigits = 4;
 constexpr std::size_t kMaxWordBytes = 32;
