@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "app/window/picture.h"
+
+namespace vclock {
+
+// Reads a Windows bitmap file: 40-byte information header, uncompressed,
+// 8 bits per pixel with a palette or 24 bits per pixel, rows bottom-up or
+// top-down. Anything else, and any file whose sizes, offsets or palette do
+// not fit inside its bytes, gives nothing; no byte outside `bytes` is read.
+std::optional<Picture> decodeBmp(std::span<const std::uint8_t> bytes);
+
+}  // namespace vclock
