@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/lifecycle/program_exit.h"
 #include "assets/main_window_layout.h"
 
 namespace vclock {
@@ -30,9 +31,22 @@ MainForm::MainForm(Runtime& runtime, const Artwork& artwork)
       minutes_(runtime, window_.element("imgsmokedisplay")),
       seconds_(window_.element("imgseconddisplay"), window_.element("lblseconds"), window_.frameSet("imgsecond")),
       tick_(runtime, Tick::Parts{window_, window_.element("imgsmokedisplay"), window_.frameSet("imgsmoke"), minutes_,
-                                 seconds_, hours_}) {
+                                 seconds_, hours_}),
+      alarmEntry_(runtime, window_.element("txtalarm")),
+      freeInfo_(runtime),
+      exit_(window_, window_.element("imgexit0"), window_.element("imgexit1")),
+      dateTooltip_(runtime, window_.element("imgalarmdisplay")) {
     window_.events.load = [this] { Form_Load(); };
     window_.events.activate = [this] { Form_Activate(); };
+    window_.events.click = [this] { Form_Click(); };
+    window_.events.dblClick = [this] { Form_DblClick(); };
+    window_.events.unload = [this] { Form_Unload(); };
+    // A close by the platform (the close key, logging off) leaves the way the exit control does.
+    window_.events.closeRequest = [this] { unloadAndEnd(window_); };
+    Element& exit = window_.element("imgexit0");
+    exit.events.mouseDown = [this](MouseButton button) { exit_.imgexit0_MouseDown(button); };
+    exit.events.mouseUp = [this](MouseButton button) { exit_.imgexit0_MouseUp(button); };
+    window_.element("imgalarmdisplay").events.mouseMove = [this] { dateTooltip_.imgalarmdisplay_MouseMove(); };
 }
 
 Timer& MainForm::timer(const std::string& name) {
@@ -58,11 +72,25 @@ void MainForm::Form_Load() {
 }
 
 void MainForm::Form_Activate() {
+    alarmEntry_.loadalarm();
     hours_.sethouram();
     hours_.sethourpm();
+    freeInfo_.showfreeinfo();
     Element& exit = window_.element("imgexit0");
     exit.setHeight(layout::kExitActiveHeight);
     exit.setWidth(layout::kExitActiveWidth);
 }
+
+void MainForm::Form_Click() {
+    alarmEntry_.readalarm();
+    alarmEntry_.savealarm();
+}
+
+void MainForm::Form_DblClick() {
+    // The double-click's first click has already committed the entry.
+    window_.setWindowState(WindowState::Minimized);
+}
+
+void MainForm::Form_Unload() { alarmEntry_.savealarm(); }
 
 }  // namespace vclock

@@ -3,6 +3,9 @@
 #include <array>
 #include <memory>
 
+#include "alarm/alarm_entry.h"
+#include "app/lifecycle/date_tooltip.h"
+#include "app/lifecycle/exit_control.h"
 #include "app/runtime.h"
 #include "app/window/timer.h"
 #include "app/window/window.h"
@@ -11,6 +14,7 @@
 #include "face/minute_indicator.h"
 #include "face/seconds_indicator.h"
 #include "face/tick.h"
+#include "settings/first_run_message.h"
 
 namespace vclock {
 
@@ -29,9 +33,13 @@ public:
     Window& window() { return window_; }
     Timer& timer(const std::string& name);
     Tick& tick() { return tick_; }
+    AlarmEntry& alarmEntry() { return alarmEntry_; }
 
     void Form_Load();
     void Form_Activate();
+    void Form_Click();
+    void Form_DblClick();
+    void Form_Unload();
 
 private:
     Runtime& runtime_;
@@ -42,6 +50,10 @@ private:
     MinuteIndicator minutes_;
     SecondsIndicator seconds_;
     Tick tick_;
+    AlarmEntry alarmEntry_;
+    FirstRunMessage freeInfo_;
+    ExitControl exit_;
+    DateTooltip dateTooltip_;
 };
 
 }  // namespace vclock
