@@ -1,0 +1,34 @@
+#include "app/qt/beeper.h"
+
+#include <dlfcn.h>
+
+#include <QApplication>
+
+namespace vclock::qt {
+
+Beeper::Beeper() {
+    // Loaded at run time so the clock also runs where libcanberra is not installed.
+    library_ = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_LOCAL);
+    if (!library_) return;
+    auto create = reinterpret_cast<int (*)(void**)>(dlsym(library_, "ca_context_create"));
+    play_ = reinterpret_cast<int (*)(void*, unsigned, ...)>(dlsym(library_, "ca_context_play"));
+    destroy_ = reinterpret_cast<int (*)(void*)>(dlsym(library_, "ca_context_destroy"));
+    if (!create || !play_ || !destroy_ || create(&context_) != 0) context_ = nullptr;
+}
+
+Beeper::~Beeper() {
+    if (context_) destroy_(context_);
+    if (library_) dlclose(library_);
+}
+
+void Beeper::beep() {
+    // ca_context_play returns at once; the sound plays in the background.
+    if (context_ && play_(context_, 0, "event.id", "alarm-clock-elapsed", "event.description", "Alarm",
+                          static_cast<const char*>(nullptr)) == 0) {
+        return;
+    }
+    if (context_ && play_(context_, 0, "event.id", "bell", static_cast<const char*>(nullptr)) == 0) return;
+    QApplication::beep();
+}
+
+}  // namespace vclock::qt

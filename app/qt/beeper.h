@@ -1,0 +1,24 @@
+#pragma once
+
+namespace vclock::qt {
+
+// The alarm's beep. The X bell is silent on many desktops, so the desktop's
+// own event sound is played through libcanberra where that library is
+// installed; otherwise, or when it cannot play, the bell rings.
+class Beeper {
+public:
+    Beeper();
+    ~Beeper();
+    Beeper(const Beeper&) = delete;
+    Beeper& operator=(const Beeper&) = delete;
+
+    void beep();
+
+private:
+    void* library_ = nullptr;
+    void* context_ = nullptr;
+    int (*play_)(void*, unsigned, ...) = nullptr;
+    int (*destroy_)(void*) = nullptr;
+};
+
+}  // namespace vclock::qt

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "app/main_form.h"
+#include "app/qt/qt_runtime.h"
+#include "assets/artwork.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vordane Clock"));
+    vclock::qt::QtRuntime runtime;
+    vclock::MainForm form(runtime, vclock::embeddedArtwork());
+    form.start();
+    if (runtime.ended()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,62 @@
+#include "app/qt/qt_painter.h"
+
+#include <cmath>
+
+#include <QColor>
+
+#include "app/qt/picture_image.h"
+
+namespace vclock::qt {
+namespace {
+
+QRect qtRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
+QColor qtColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+}  // namespace
+
+QFont qtFont(const Font& font) {
+    QFont result;
+    // The layout names Windows fonts; the desktop's sans-serif takes their place.
+    result.setFamilies({QString::fromStdString(font.family), QStringLiteral("DejaVu Sans"),
+                        QStringLiteral("Liberation Sans"), QStringLiteral("sans-serif")});
+    result.setStyleHint(QFont::SansSerif);
+    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0))));
+    result.setBold(font.bold);
+    return result;
+}
+
+void QtPainter::setClip(const Rect& clip) { painter_.setClipRect(qtRect(clip)); }
+
+void QtPainter::fillRect(const Rect& area, Color color) { painter_.fillRect(qtRect(area), qtColor(color)); }
+
+void QtPainter::drawPicture(const Picture& picture, Point at) {
+    painter_.drawImage(QPoint(at.x, at.y), imageOf(picture));
+}
+
+void QtPainter::drawPictureScaled(const Picture& picture, const Rect& target) {
+    painter_.drawImage(qtRect(target), imageOf(picture));
+}
+
+void QtPainter::drawText(const std::string& text, const Rect& box, const Font& font, Color color, Align align,
+                         bool wrap) {
+    int flags = Qt::AlignTop;
+    flags |= align == Align::Center ? Qt::AlignHCenter : align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+    if (wrap) flags |= Qt::TextWordWrap;
+    painter_.save();
+    painter_.setClipRect(qtRect(box), Qt::IntersectClip);
+    painter_.setFont(qtFont(font));
+    painter_.setPen(qtColor(color));
+    painter_.drawText(qtRect(box), flags, QString::fromStdString(text));
+    painter_.restore();
+}
+
+void QtPainter::drawFrameBorder(const Rect& box) {
+    painter_.save();
+    painter_.setPen(QColor(128, 128, 128));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRect(box.left, box.top, box.width - 1, box.height - 1));
+    painter_.restore();
+}
+
+}  // namespace vclock::qt

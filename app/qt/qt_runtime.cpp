@@ -1,0 +1,147 @@
+#include "app/qt/qt_runtime.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFile>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/qt/qt_painter.h"
+#include "app/qt/qt_regional_forms.h"
+
+namespace vclock::qt {
+namespace {
+
+// The clock reads only small icon files from its folder.
+constexpr qint64 kLargestProgramFile = 1 << 20;
+
+class QtTimerHandle final : public TimerHandle {
+public:
+    QtTimerHandle(Runtime& runtime, int intervalMs, std::function<void()> onDue) : onDue_(std::move(onDue)) {
+        QObject::connect(&timer_, &QTimer::timeout, [&runtime, this] { runtime.dispatch(onDue_); });
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.start(std::max(1, intervalMs));
+    }
+
+private:
+    std::function<void()> onDue_;
+    QTimer timer_;
+};
+
+}  // namespace
+
+QtRuntime::QtRuntime() : forms_(regionalFormsOf(QLocale::system())) {}
+
+QtRuntime::~QtRuntime() {
+    for (const QPointer<WindowHost>& h : hosts_) delete h.data();
+}
+
+DateTime QtRuntime::now() {
+    const QDateTime local = QDateTime::currentDateTime();
+    const QDate d = local.date();
+    const QTime t = local.time();
+    return DateTime::fromSeconds(DateTime::fromCivil(d.year(), d.month(), d.day()).totalSeconds() +
+                                 t.hour() * 3600 + t.minute() * 60 + t.second());
+}
+
+TextExtent QtRuntime::measureText(const Font& font, const std::string& text) {
+    const QSize size = QFontMetrics(qtFont(font)).size(Qt::TextSingleLine, QString::fromStdString(text));
+    return {size.width(), size.height()};
+}
+
+std::unique_ptr<TimerHandle> QtRuntime::startTimer(int intervalMs, std::function<void()> onDue) {
+    return std::make_unique<QtTimerHandle>(*this, intervalMs, std::move(onDue));
+}
+
+WindowHost* QtRuntime::host(Window& window, QWidget* owner) {
+    std::erase_if(hosts_, [](const QPointer<WindowHost>& h) { return h.isNull(); });
+    auto* h = new WindowHost(*this, window, owner);
+    hosts_.emplace_back(h);
+    return h;
+}
+
+WindowHost* QtRuntime::hostOf(const Window& window) const {
+    for (const QPointer<WindowHost>& h : hosts_) {
+        if (h && window.view() == h.data()) return h.data();
+    }
+    return nullptr;
+}
+
+void QtRuntime::showWindow(Window& window) {
+    WindowHost* h = host(window, nullptr);
+    h->show();
+    h->windowStateChanged();
+}
+
+void QtRuntime::throwIfEnded() const {
+    if (ended_) throw ProgramEnded{};
+}
+
+void QtRuntime::yield() {
+    throwIfEnded();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    throwIfEnded();
+}
+
+void QtRuntime::showModal(Window& dialog, Window& owner) {
+    throwIfEnded();
+    if (!dialog.loaded()) return;
+    WindowHost* h = host(dialog, hostOf(owner));
+    QEventLoop loop;
+    h->onUnloaded = [&loop] { loop.quit(); };
+    h->setWindowModality(Qt::ApplicationModal);
+    h->show();
+    if (dialog.loaded()) loop.exec();
+    throwIfEnded();
+}
+
+int QtRuntime::messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                          const std::string& title) {
+    throwIfEnded();
+    QWidget* parent = QApplication::activeWindow();
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    QString::fromStdString(title), QString::fromStdString(text).replace(QLatin1String("\r\n"), "\n"),
+                    QMessageBox::NoButton, parent);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    if (buttons == MessageButtons::OkCancel) {
+        box.addButton(QMessageBox::Cancel);
+    } else {
+        box.setEscapeButton(ok);
+    }
+    box.setDefaultButton(ok);
+    box.exec();
+    throwIfEnded();
+    return box.clickedButton() == ok ? kAnswerOk : kAnswerCancel;
+}
+
+void QtRuntime::shellOpen(Window&, const std::string& address) {
+    // Handed to the desktop's handler, which starts apart from the clock;
+    // an address nobody handles is simply not opened.
+    const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
+    if (url.isValid()) QDesktopServices::openUrl(url);
+}
+
+std::optional<std::vector<std::uint8_t>> QtRuntime::readProgramFile(const std::string& fileName) {
+    if (fileName.empty() || fileName == "." || fileName == ".." || fileName.find('/') != std::string::npos) {
+        return std::nullopt;
+    }
+    QFile file(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromStdString(fileName));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.read(kLargestProgramFile + 1);
+    if (bytes.size() > kLargestProgramFile) return std::nullopt;
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+void QtRuntime::end() {
+    ended_ = true;
+    // Every event loop, nested ones included, stops; main() then returns.
+    QCoreApplication::exit(0);
+    throw ProgramEnded{};
+}
+
+}  // namespace vclock::qt

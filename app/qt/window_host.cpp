@@ -1,0 +1,256 @@
+#include "app/qt/window_host.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolTip>
+
+#include "app/qt/picture_image.h"
+#include "app/qt/qt_painter.h"
+#include "app/runtime.h"
+
+namespace vclock::qt {
+namespace {
+
+QRect qtRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+Rect coreRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+Point corePoint(QPointF p) { return {static_cast<int>(p.x()), static_cast<int>(p.y())}; }
+
+MouseButton coreButton(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::RightButton: return MouseButton::Right;
+        case Qt::MiddleButton: return MouseButton::Middle;
+        default: return MouseButton::Left;
+    }
+}
+
+QColor qtColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+}  // namespace
+
+WindowHost::WindowHost(Runtime& runtime, Window& window, QWidget* owner)
+    : QWidget(owner), runtime_(runtime), window_(&window) {
+    Qt::WindowFlags flags = window.borderStyle() == BorderStyle::FixedDialog ? Qt::Dialog : Qt::Window;
+    if (window.borderStyle() == BorderStyle::None || window.caption().empty()) flags |= Qt::FramelessWindowHint;
+    // A window kept off the taskbar stays with its owner, as dialogs do.
+    if (!window.showInTaskbar() && !owner) flags |= Qt::Tool;
+    setWindowFlags(flags);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    const Rect client{0, 0, twipsToPixels(window.clientWidth()), twipsToPixels(window.clientHeight())};
+    resize(client.width, client.height);
+    if (window.borderStyle() == BorderStyle::FixedDialog) setFixedSize(client.width, client.height);
+    if (window.icon()) setWindowIcon(iconOf(*window.icon()));
+    // Elements are listed top-most first; later-created widgets stack on top.
+    for (auto it = window.elements().rbegin(); it != window.elements().rend(); ++it) {
+        if (!(*it)->paintedByCore()) createControl(**it);
+    }
+    captionChanged();
+    window.setView(this);
+}
+
+WindowHost::~WindowHost() {
+    if (window_) window_->setView(nullptr);
+}
+
+template <class F>
+void WindowHost::toWindow(F&& handler) {
+    runtime_.dispatch([&] {
+        if (window_) handler(*window_);
+    });
+}
+
+void WindowHost::createControl(Element& element) {
+    QWidget* control = nullptr;
+    if (element.kind() == ElementKind::TextField) {
+        auto* edit = new QLineEdit(this);
+        edit->setFrame(false);
+        connect(edit, &QLineEdit::textEdited, this, [this, &element](const QString& text) {
+            toWindow([&](Window&) { element.setText(text.toStdString()); });
+        });
+        control = edit;
+    } else {
+        auto* button = new QPushButton(this);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, &element] {
+            toWindow([&](Window&) {
+                if (element.events.click) element.events.click();
+            });
+        });
+        control = button;
+    }
+    control->installEventFilter(this);
+    controls_[&element] = control;
+    syncControl(element, *control);
+}
+
+void WindowHost::syncControl(Element& element, QWidget& control) {
+    const ElementLook& look = element.look();
+    control.setGeometry(qtRect(element.visibleRect()));
+    control.setFont(qtFont(look.font));
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::Base, qtColor(look.backColor));
+    palette.setColor(QPalette::Button, qtColor(look.backColor));
+    palette.setColor(QPalette::Text, qtColor(look.textColor));
+    palette.setColor(QPalette::ButtonText, qtColor(look.textColor));
+    control.setPalette(palette);
+    const QString text = QString::fromStdString(element.text());
+    if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
+        if (edit->text() != text) edit->setText(text);
+        edit->setAlignment(look.align == Align::Center  ? Qt::AlignHCenter
+                           : look.align == Align::Right ? Qt::AlignRight
+                                                        : Qt::AlignLeft);
+    } else if (auto* button = qobject_cast<QPushButton*>(&control)) {
+        button->setText(text);
+    }
+    control.setVisible(element.shown());
+}
+
+void WindowHost::invalidate(const Rect& area) { update(qtRect(area)); }
+
+void WindowHost::captionChanged() {
+    if (window_) setWindowTitle(QString::fromStdString(window_->caption()));
+}
+
+void WindowHost::windowStateChanged() {
+    if (!window_) return;
+    switch (window_->windowState()) {
+        case WindowState::Maximized:
+            // Without a window manager a maximised window keeps its own
+            // size, so it is given the screen's size as well.
+            if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) setGeometry(s->geometry());
+            setWindowState(Qt::WindowMaximized);
+            break;
+        case WindowState::Minimized: setWindowState(Qt::WindowMinimized); break;
+        case WindowState::Normal: setWindowState(Qt::WindowNoState); break;
+    }
+}
+
+void WindowHost::controlChanged(Element& element) {
+    if (auto it = controls_.find(&element); it != controls_.end()) syncControl(element, *it->second);
+}
+
+void WindowHost::pointerChanged() { updatePointer(mapFromGlobal(QCursor::pos())); }
+
+void WindowHost::focusRequested(Element& element) {
+    if (auto it = controls_.find(&element); it != controls_.end()) {
+        it->second->setFocus(Qt::MouseFocusReason);
+    } else {
+        setFocus();
+    }
+}
+
+void WindowHost::unloaded() {
+    window_->setView(nullptr);
+    window_ = nullptr;
+    closing_ = true;
+    hide();
+    if (onUnloaded) onUnloaded();
+    deleteLater();
+}
+
+void WindowHost::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    QtPainter corePainter(painter);
+    for (const QRect& r : event->region()) {
+        paintedPixels_ += 1LL * r.width() * r.height();
+        if (!window_) continue;
+        // Beyond the face there is only the window's colour.
+        painter.fillRect(r, qtColor(window_->backColor()));
+        window_->paint(corePainter, coreRect(r));
+    }
+}
+
+void WindowHost::mousePressEvent(QMouseEvent* event) {
+    toWindow([&](Window& w) { w.mousePress(corePoint(event->position()), coreButton(event->button())); });
+    updatePointer(event->position().toPoint());
+}
+
+void WindowHost::mouseReleaseEvent(QMouseEvent* event) {
+    toWindow([&](Window& w) { w.mouseRelease(corePoint(event->position()), coreButton(event->button())); });
+    updatePointer(event->position().toPoint());
+}
+
+void WindowHost::mouseDoubleClickEvent(QMouseEvent* event) {
+    toWindow([&](Window& w) { w.mouseDoubleClick(corePoint(event->position()), coreButton(event->button())); });
+}
+
+void WindowHost::mouseMoveEvent(QMouseEvent* event) {
+    toWindow([&](Window& w) { w.mouseMove(corePoint(event->position())); });
+    updatePointer(event->position().toPoint());
+}
+
+void WindowHost::keyPressEvent(QKeyEvent* event) {
+    if (!previewKey(event)) QWidget::keyPressEvent(event);
+}
+
+bool WindowHost::previewKey(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty() || !window_ || !window_->events.keyPress) return false;
+    const char32_t key = text.toUcs4().value(0);
+    toWindow([&](Window& w) { w.events.keyPress(key); });
+    return window_ == nullptr;
+}
+
+bool WindowHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && previewKey(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::FocusIn && window_) {
+        for (const auto& [element, control] : controls_) {
+            if (control == watched && window_->focus() != element) window_->setFocus(element);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void WindowHost::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    // The platform asks; the window decides (the clock saves and ends).
+    event->ignore();
+    toWindow([](Window& w) { w.requestClose(); });
+}
+
+bool WindowHost::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && window_) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        std::string tip;
+        toWindow([&](Window& w) { tip = w.toolTipAt(corePoint(help->pos())); });
+        if (tip.empty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this);
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void WindowHost::updatePointer(QPoint at) {
+    if (!window_) return;
+    setCursor(cursorFor(window_->pointerAt(corePoint(at))));
+}
+
+QCursor WindowHost::cursorFor(const Icon* icon) {
+    const Icon::Image* image = icon ? icon->best(32) : nullptr;
+    if (!image || !image->picture) return QCursor(Qt::ArrowCursor);
+    if (cursorPicture_ != image->picture) {
+        // Icons carry no hot spot; their centre points. The picture is held,
+        // so a new icon's picture can never be mistaken for this one.
+        const QPixmap pixmap = QPixmap::fromImage(imageOf(*image->picture));
+        cursor_ = QCursor(pixmap, pixmap.width() / 2, pixmap.height() / 2);
+        cursorPicture_ = image->picture;
+    }
+    return cursor_;
+}
+
+}  // namespace vclock::qt

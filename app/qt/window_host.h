@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <map>
+
+#include <QCursor>
+#include <QWidget>
+
+#include "app/window/window.h"
+
+namespace vclock {
+class Runtime;
+}
+
+namespace vclock::qt {
+
+// A top-level Qt widget showing one core window: it paints the rectangles
+// the window reports as changed, hands the mouse and keys to the window,
+// and keeps native controls (line edits, push buttons) over the window's
+// text fields and buttons.
+class WindowHost final : public QWidget, public WindowView {
+public:
+    WindowHost(Runtime& runtime, Window& window, QWidget* owner);
+    ~WindowHost() override;
+
+    // Called once the window has been unloaded and the widget hidden.
+    std::function<void()> onUnloaded;
+
+    // Pixels repainted since the widget was shown, counted from paint events.
+    long long paintedPixels() const { return paintedPixels_; }
+
+    // WindowView
+    void invalidate(const Rect& area) override;
+    void captionChanged() override;
+    void windowStateChanged() override;
+    void controlChanged(Element& element) override;
+    void pointerChanged() override;
+    void focusRequested(Element& element) override;
+    void unloaded() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControl(Element& element);
+    void syncControl(Element& element, QWidget& control);
+    // Gives a character key to the window first, as key preview does;
+    // true when the window has gone meanwhile and the key must go no further.
+    bool previewKey(QKeyEvent* event);
+    void updatePointer(QPoint at);
+    QCursor cursorFor(const Icon* icon);
+    template <class F>
+    void toWindow(F&& handler);
+
+    Runtime& runtime_;
+    Window* window_;  // null once unloaded
+    std::map<Element*, QWidget*> controls_;
+    PictureHandle cursorPicture_;  // what cursor_ shows
+    QCursor cursor_;
+    long long paintedPixels_ = 0;
+    bool closing_ = false;
+};
+
+}  // namespace vclock::qt
