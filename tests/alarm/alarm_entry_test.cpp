@@ -135,6 +135,19 @@ TEST_F(AlarmEntryTest, LoadalarmShowsTheStoredTimeAndLeavesTheArmedAlarm) {
     EXPECT_EQ(stored(), "7:30:00 AM");
 }
 
+TEST_F(AlarmEntryTest, ACommittedTimeComesBackNormalisedAtTheNextLoad) {
+    const auto check = [&](const std::string& typed, const std::string& shown) {
+        type(typed);
+        entry.savealarm();
+        entry.loadalarm();
+        EXPECT_EQ(field.text(), shown) << typed;
+    };
+    check("7:30", "7:30:00 AM");
+    check("19:30:15", "7:30:15 PM");
+    check("3/25/2001 7:30", "3/25/2001 7:30:00 AM");
+    check("3/25/2001", "3/25/2001");
+}
+
 TEST_F(AlarmEntryTest, AHandEditedStoredValueKeepsTheFieldAndTheStore) {
     const std::string values[] = {"not a time", " ", "25:99:99", "12:00:00 PM trailing", std::string(50000, '1'),
                                   std::string("\xFF\xFE\x00\x01", 4)};
