@@ -4,6 +4,12 @@
 #include "settings/settings_access.h"
 
 namespace vclock {
+namespace {
+
+constexpr const char* kFormatMessage = "You must enter a valid time format.";
+constexpr const char* kFormatTitle = "Time Format Error!!";
+
+}  // namespace
 
 AlarmEntry::AlarmEntry(Runtime& runtime, Element& txtalarm) : runtime_(runtime), txtalarm_(txtalarm) {}
 

@@ -27,9 +27,6 @@ public:
     // The armed alarm: empty until the first commit.
     const DynamicValue& alarmtime() const { return alarmtime_; }
 
-    static constexpr const char* kFormatMessage = "You must enter a valid time format.";
-    static constexpr const char* kFormatTitle = "Time Format Error!!";
-
 private:
     Runtime& runtime_;
     Element& txtalarm_;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "app/runtime.h"
 
 namespace vclock {
@@ -16,9 +14,6 @@ public:
     // Shows the message while it has never been acknowledged; otherwise
     // marks it as seen again.
     void showfreeinfo();
-
-    static const std::string& text();
-    static constexpr const char* kTitle = "Free Info";
 
 private:
     Runtime& runtime_;
