@@ -1,39 +1,48 @@
 #include "assets/artwork.h"
 
 #include <memory>
+#include <string>
+
+#include "assets/decode/bmp_decoder.h"
+#include "assets/decode/ico_decoder.h"
+#include "assets/pictures/embedded_pictures.h"
 
 namespace vclock {
 namespace {
 
-// Stand-in pictures of the catalogued sizes, each set's members told apart
-// by colour, until the painted artwork is built in.
-PictureHandle solid(int width, int height, std::uint32_t argb) {
-    auto p = std::make_shared<Picture>();
-    p->width = width;
-    p->height = height;
-    p->pixels.assign(static_cast<std::size_t>(width) * height, argb);
-    return p;
+// The built-in files are painted and checked with the program, so a failed
+// decode means a broken build; it still gives an empty picture, not a crash.
+PictureHandle bitmap(const std::string& name) {
+    auto decoded = decodeBmp(embedded_pictures::file(name));
+    return std::make_shared<const Picture>(decoded ? std::move(*decoded) : Picture{});
 }
 
-IconHandle icon(int size, std::uint32_t argb) {
-    auto i = std::make_shared<Icon>();
-    i->images.push_back({solid(size, size, argb), 32});
-    return i;
+IconHandle icon(const std::string& name) {
+    auto decoded = decodeIco(embedded_pictures::file(name));
+    return std::make_shared<const Icon>(decoded ? std::move(*decoded) : Icon{});
+}
+
+// Members of a set are numbered in their file names, with two digits in
+// sets of more than ten.
+template <std::size_t N>
+void loadSet(std::array<PictureHandle, N>& set, const std::string& stem) {
+    for (std::size_t i = 0; i < N; ++i)
+        set[i] = bitmap(stem + (N > 10 && i < 10 ? "0" : "") + std::to_string(i) + ".bmp");
 }
 
 Artwork build() {
     Artwork a;
-    a.scene = solid(800, 600, 0xff1e5a28);
-    a.windowIcon = icon(32, 0xffc02020);
-    a.exitNormal = solid(32, 35, 0xffc03030);
-    a.exitPressed = solid(32, 35, 0xff30c030);
-    a.butterfly = icon(32, 0xffff8c00);
-    for (std::size_t i = 0; i < a.hour.size(); ++i) a.hour[i] = solid(125, 125, 0xff204020 + (i << 2));
-    for (std::size_t i = 0; i < a.smoke.size(); ++i) a.smoke[i] = solid(11, 25, 0xff303030 + (i << 12));
-    for (std::size_t i = 0; i < a.second.size(); ++i) a.second[i] = solid(67, 264, 0xff2060a0 + (i << 4));
-    for (std::size_t i = 0; i < a.door.size(); ++i) a.door[i] = solid(118, 104, 0xff184018 + i);
-    a.closedDoor = solid(118, 104, 0xff184018);
-    a.emblem = icon(32, 0xffc01010);
+    a.scene = bitmap("scene.bmp");
+    a.windowIcon = icon("window.ico");
+    a.exitNormal = bitmap("exit_normal.bmp");
+    a.exitPressed = bitmap("exit_pressed.bmp");
+    a.butterfly = icon("butterfly.ico");
+    loadSet(a.hour, "hour");
+    loadSet(a.smoke, "smoke");
+    loadSet(a.second, "second");
+    loadSet(a.door, "door");
+    a.closedDoor = bitmap("door0.bmp");  // the same pixels, a picture of its own
+    a.emblem = icon("emblem.ico");
     return a;
 }
 

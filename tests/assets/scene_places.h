@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstring>
+
+#include "app/window/picture.h"
+#include "assets/main_window_layout.h"
+
+namespace vclock::testing {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+struct PixelRect {
+    int left, top, width, height;
+};
+
+// Where an element of the main window lies on the scene, in pixels.
+inline PixelRect scenePlaceOf(const char* name) {
+    for (const auto& e : main_layout::elements())
+        if (std::strcmp(e.name, name) == 0)
+            return {e.left / kTwipsPerPixel, e.top / kTwipsPerPixel, e.width / kTwipsPerPixel,
+                    e.height / kTwipsPerPixel};
+    return {};
+}
+
+inline bool samePixels(const Picture& a, const Picture& b) {
+    return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
+}
+
+inline int red(std::uint32_t argb) { return (argb >> 16) & 0xff; }
+inline int green(std::uint32_t argb) { return (argb >> 8) & 0xff; }
+inline int blue(std::uint32_t argb) { return argb & 0xff; }
+
+}  // namespace vclock::testing
