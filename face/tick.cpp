@@ -13,7 +13,9 @@ constexpr int kRunsPerHourRefresh = 5;
 Tick::Tick(Runtime& runtime, Parts parts) : runtime_(runtime), parts_(std::move(parts)) {}
 
 void Tick::tmsecond_Timer() {
-    parts_.window.setCaption(kCaptionPrefix + dateToText(runtime_.currentTime(), runtime_.regionalForms()));
+    caption_.assign(kCaptionPrefix);
+    caption_ += dateToText(runtime_.currentTime(), runtime_.regionalForms());
+    parts_.window.setCaption(caption_);
 
     parts_.imgsmokedisplay.setPicture(parts_.imgsmoke.picture(smokeframe_));
     stepSmoke();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/runtime.h"
 #include "app/window/frame_set.h"
@@ -47,6 +48,9 @@ private:
     bool smokerising_ = false;
     std::int16_t secondframe_ = 0;
     std::int16_t hourtick_ = 0;
+    // Scratch for the caption text, kept so that its storage is reused and
+    // a run allocates nothing once the face is running.
+    std::string caption_;
 };
 
 }  // namespace vclock

@@ -12,10 +12,11 @@ Window::Window(Runtime& runtime, std::string name, int clientWidthTwips, int cli
 
 Window::~Window() = default;
 
-void Window::setCaption(std::string caption) {
-    // Written on every tick, usually with the same text: only a change is passed on.
+void Window::setCaption(std::string_view caption) {
+    // Written on every tick, usually with the same text: only a change is
+    // passed on, and it is copied into the storage the old caption had.
     if (caption == caption_) return;
-    caption_ = std::move(caption);
+    caption_.assign(caption);
     if (view_) view_->captionChanged();
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/window/element.h"
@@ -62,7 +63,7 @@ public:
     int clientHeight() const { return clientHeight_; }  // twips
 
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption);
+    void setCaption(std::string_view caption);
     WindowState windowState() const { return state_; }
     void setWindowState(WindowState state);
 
