@@ -143,7 +143,7 @@ std::array<Image, 24> hourFrames() {
     Image ground(125, 125);
     for (int y = 0; y < 125; ++y)
         for (int x = 0; x < 125; ++x)
-            ground.at(x, y) = toRgb(foliage(static_cast<float>(x) * 1.3f, static_cast<float>(y) * 1.3f, 200, 0.9f));
+            ground.at(x, y) = toRgb(foliage(static_cast<float>(x) * 1.3f, static_cast<float>(y) * 1.3f, 200, 0.9f, false));
     const Vec centre{62.5f, 62.5f};
     std::array<Image, 24> frames;
     for (std::size_t i = 0; i < frames.size(); ++i) {
@@ -169,7 +169,7 @@ std::array<Image, 9> smokeFrames() {
     Image bare(11, 25);
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 11; ++x)
-            bare.at(x, y) = toRgb(foliage(static_cast<float>(x) + 40, static_cast<float>(y) + 40, 300, 0.55f));
+            bare.at(x, y) = toRgb(foliage(static_cast<float>(x) + 40, static_cast<float>(y) + 40, 300, 0.55f, false));
     const Colour orange{255, 140, 20}, yellow{255, 226, 60}, red{224, 40, 20};
     std::array<Image, 9> f;
     f.fill(bare);

@@ -45,10 +45,10 @@ Clump clumpAt(float x, float y, float cell, unsigned seed) {
 
 Colour rock(float x, float y) {
     const float n = fractalNoise(x, y, 48, 4, 11);
-    const float strata = valueNoise(x * 0.2f, y * 2.0f, 6, 12);
+    const float strata = valueNoise(x * 2.0f, y * 0.25f, 6, 12);
     const float grain = hash01(static_cast<int>(x), static_cast<int>(y), 13);
-    Colour c = mix(Colour{46, 44, 36}, Colour{112, 106, 90}, n);
-    c = mix(c, Colour{62, 54, 42}, 0.35f * strata);
+    Colour c = mix(Colour{40, 38, 32}, Colour{118, 110, 92}, n);
+    c = mix(c, Colour{24, 22, 18}, 0.55f * smoothstep(0.6f, 0.85f, strata));
     const float moss = smoothstep(0.55f, 0.8f, fractalNoise(x, y, 20, 3, 14));
     c = mix(c, Colour{48, 82, 36}, 0.7f * moss);
     return scale(c, 0.9f + 0.2f * grain);
@@ -119,15 +119,16 @@ BridgeHit bridge(float x, float y) {
 // How much of the ground is leaves rather than bare rock.
 float foliageAmount(float x, float y) {
     const float n = fractalNoise(x, y, 90, 3, 51);
-    const float nearWater = std::fabs(x - 397) < 120 && y > 40 ? 1 - std::fabs(x - 397) / 120 : 0;
-    return smoothstep(0.42f, 0.5f, n + 0.22f - 0.45f * nearWater);
+    const float nearWater = std::fabs(x - 397) < 150 && y > 40 ? 1 - std::fabs(x - 397) / 150 : 0;
+    return smoothstep(0.42f, 0.5f, n + 0.26f - 0.6f * nearWater);
 }
 
 }  // namespace
 
-Colour foliage(float x, float y, unsigned seed, float light) {
-    const Clump big = clumpAt(x, y, 11, seed);
-    const Clump small = clumpAt(x + 3, y + 5, 4.5f, seed + 10);
+Colour foliage(float x, float y, unsigned seed, float light, bool crowns) {
+    const Clump crown = clumpAt(x, y, 46, seed + 30);
+    const Clump big = clumpAt(x, y, 7, seed);
+    const Clump small = clumpAt(x + 3, y + 5, 3, seed + 10);
     const float broad = fractalNoise(x, y, 70, 3, seed + 20);
     Colour c{14, 30, 16};  // the shadow between clumps
     if (big.shade >= 0) {
@@ -136,7 +137,9 @@ Colour foliage(float x, float y, unsigned seed, float light) {
         if (small.shade >= 0) c = scale(c, 0.8f + 0.4f * small.shade);
         else c = scale(c, 0.72f);
     }
-    return scale(c, light * (0.65f + 0.7f * broad));
+    // Tree crowns: each a rounded mass lit from above, deep shade between them.
+    const float crownLight = !crowns ? 1.0f : (crown.shade >= 0 ? 0.45f + 0.8f * crown.shade : 0.3f);
+    return scale(c, light * crownLight * (0.7f + 0.5f * broad));
 }
 
 std::vector<Colour> paintScene() {
@@ -147,7 +150,7 @@ std::vector<Colour> paintScene() {
             // The gorge darkens towards its floor and its sides.
             const float side = std::fabs(x - 400) / 400;
             const float depth = 1.05f - 0.3f * (y / kSceneHeight) - 0.25f * side * side;
-            Colour c = mix(rock(x, y), foliage(x, y, 61, 1), foliageAmount(x, y));
+            Colour c = mix(rock(x, y), foliage(x, y, 61, 0.9f, true), foliageAmount(x, y));
             c = scale(c, depth);
 
             // Upper fall.
@@ -174,10 +177,12 @@ std::vector<Colour> paintScene() {
             }
             // Foam at the foot.
             {
-                const float dx = (x - 396) / 120, dy = (y - 612) / 44;
+                const float dx = (x - 396) / 150, dy = (y - 606) / 30;
                 const float pool = 1 - smoothstep(0.7f, 1.0f, std::sqrt(dx * dx + dy * dy));
-                const float foam = fractalNoise(x, y, 8, 3, 101);
-                c = mix(c, mix(Colour{150, 166, 162}, Colour{240, 244, 242}, foam), pool);
+                const float foam = smoothstep(0.35f, 0.7f, fractalNoise(x, y * 2, 12, 3, 101));
+                const float nearFall = clamp01(1 - std::fabs(x - 396) / 90);
+                const Colour pond = mix(Colour{70, 96, 92}, Colour{240, 244, 242}, clamp01(foam * 0.6f + nearFall * 0.6f));
+                c = mix(c, pond, pool * 0.92f);
             }
             // Mist around the falls.
             {

@@ -14,7 +14,8 @@ inline constexpr int kSceneHeight = 600;
 std::vector<Colour> paintScene();
 
 // Dense foliage on its own, for pictures that are not cut from the scene;
-// `seed` picks the leaves, `light` scales their brightness.
-Colour foliage(float x, float y, unsigned seed, float light);
+// `seed` picks the leaves, `light` scales their brightness, `crowns` groups
+// them into tree tops with deep shade between (seen from afar, not close up).
+Colour foliage(float x, float y, unsigned seed, float light, bool crowns);
 
 }  // namespace painter
