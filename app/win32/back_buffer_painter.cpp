@@ -1,0 +1,129 @@
+#include "app/win32/back_buffer_painter.h"
+
+#include <algorithm>
+
+#include "app/win32/win_text.h"
+
+namespace vclock::win32 {
+namespace {
+
+BITMAPINFO topDownInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// 0x00RRGGBB, the order of a 32-bit DIB's bytes read as one word.
+std::uint32_t pixelOf(Color color) {
+    const COLORREF c = toColorRef(color);
+    return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (static_cast<std::uint32_t>(GetGValue(c)) << 8) |
+           GetBValue(c);
+}
+
+}  // namespace
+
+BackBufferPainter::BackBufferPainter(FontCache& fonts) : fonts_(fonts), dc_(CreateCompatibleDC(nullptr)) {}
+
+BackBufferPainter::~BackBufferPainter() {
+    if (previous_) SelectObject(dc_, previous_);
+    if (bitmap_) DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+void BackBufferPainter::resize(int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (bitmap_ && width <= width_ && height <= height_) return;
+    width = std::max(width, width_);
+    height = std::max(height, height_);
+    BITMAPINFO info = topDownInfo(width, height);
+    void* bits = nullptr;
+    HBITMAP made = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!made) return;  // out of memory: keep the old buffer, painting is clipped to it
+    HGDIOBJ old = SelectObject(dc_, made);
+    if (!previous_) previous_ = old;
+    if (bitmap_) DeleteObject(bitmap_);
+    bitmap_ = made;
+    pixels_ = static_cast<std::uint32_t*>(bits);
+    width_ = width;
+    height_ = height;
+    clip_ = {0, 0, width_, height_};
+}
+
+void BackBufferPainter::present(HDC target, const Rect& area) {
+    const Rect r = intersect(area, {0, 0, width_, height_});
+    if (r.empty()) return;
+    GdiFlush();
+    BitBlt(target, r.left, r.top, r.width, r.height, dc_, r.left, r.top, SRCCOPY);
+}
+
+void BackBufferPainter::setClip(const Rect& clip) {
+    clip_ = intersect(clip, {0, 0, width_, height_});
+    SelectClipRgn(dc_, nullptr);
+    IntersectClipRect(dc_, clip_.left, clip_.top, clip_.right(), clip_.bottom());
+}
+
+void BackBufferPainter::fillRect(const Rect& area, Color color) {
+    const Rect r = intersect(area, clip_);
+    if (r.empty()) return;
+    GdiFlush();
+    const std::uint32_t value = pixelOf(color);
+    for (int y = r.top; y < r.bottom(); ++y) std::fill_n(row(y) + r.left, r.width, value);
+}
+
+void BackBufferPainter::drawPicture(const Picture& picture, Point at) {
+    const Rect r = intersect({at.x, at.y, picture.width, picture.height}, clip_);
+    if (r.empty()) return;
+    GdiFlush();
+    for (int y = r.top; y < r.bottom(); ++y) {
+        std::uint32_t* out = row(y);
+        for (int x = r.left; x < r.right(); ++x) {
+            const std::uint32_t p = picture.at(x - at.x, y - at.y);
+            if (p >> 24) out[x] = p & 0x00ffffffu;
+        }
+    }
+}
+
+void BackBufferPainter::drawPictureScaled(const Picture& picture, const Rect& target) {
+    const Rect r = intersect(target, clip_);
+    if (r.empty() || picture.width <= 0 || picture.height <= 0) return;
+    GdiFlush();
+    for (int y = r.top; y < r.bottom(); ++y) {
+        const int sy = static_cast<int>(static_cast<long long>(y - target.top) * picture.height / target.height);
+        std::uint32_t* out = row(y);
+        for (int x = r.left; x < r.right(); ++x) {
+            const int sx = static_cast<int>(static_cast<long long>(x - target.left) * picture.width / target.width);
+            const std::uint32_t p = picture.at(sx, sy);
+            if (p >> 24) out[x] = p & 0x00ffffffu;
+        }
+    }
+}
+
+void BackBufferPainter::drawText(const std::string& text, const Rect& box, const Font& font, Color color, Align align,
+                                 bool wrap) {
+    if (intersect(box, clip_).empty() || text.empty()) return;
+    std::wstring wide = toWide(text);
+    RECT r{box.left, box.top, box.right(), box.bottom()};
+    UINT format = DT_NOPREFIX | (wrap ? DT_WORDBREAK : DT_SINGLELINE);
+    format |= align == Align::Center ? DT_CENTER : align == Align::Right ? DT_RIGHT : DT_LEFT;
+    HGDIOBJ oldFont = SelectObject(dc_, fonts_.get(font));
+    SetBkMode(dc_, TRANSPARENT);
+    SetTextColor(dc_, toColorRef(color));
+    DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, format);
+    SelectObject(dc_, oldFont);
+}
+
+void BackBufferPainter::drawFrameBorder(const Rect& box) {
+    const Color line = Color::windowText();
+    fillRect({box.left, box.top, box.width, 1}, line);
+    fillRect({box.left, box.bottom() - 1, box.width, 1}, line);
+    fillRect({box.left, box.top, 1, box.height}, line);
+    fillRect({box.right() - 1, box.top, 1, box.height}, line);
+}
+
+}  // namespace vclock::win32

@@ -1,0 +1,413 @@
+#include "app/win32/window_host.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/win32/win_icons.h"
+#include "app/win32/win_runtime.h"
+#include "app/win32/win_text.h"
+
+namespace vclock::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"VordaneClockWindow";
+// Beyond this many rectangles one bounding rectangle is cheaper to repaint.
+constexpr DWORD kMostRectangles = 16;
+
+DWORD styleOf(const Window& window) {
+    if (window.borderStyle() == BorderStyle::FixedDialog) {
+        // An empty caption means no title bar at all, only the dialog frame.
+        return WS_POPUP | WS_DLGFRAME | (window.caption().empty() ? 0 : WS_CAPTION | WS_SYSMENU);
+    }
+    // No frame and no title bar; the system menu and the boxes still let the
+    // taskbar button minimise and restore it and the close key close it.
+    return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+}
+
+DWORD extendedStyleOf(const Window& window) { return window.showInTaskbar() ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW; }
+
+MouseButton buttonOf(UINT message) {
+    switch (message) {
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_RBUTTONDBLCLK: return MouseButton::Right;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_MBUTTONDBLCLK: return MouseButton::Middle;
+        default: return MouseButton::Left;
+    }
+}
+
+std::wstring textOf(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+    const int copied = GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+}  // namespace
+
+void WindowHost::registerClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &WindowHost::procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kWindowClass;
+    RegisterClassExW(&wc);
+}
+
+WindowHost::WindowHost(WinRuntime& runtime, Window& window, HWND owner)
+    : runtime_(runtime), window_(window), buffer_(fonts_) {
+    const DWORD style = styleOf(window);
+    const DWORD exStyle = extendedStyleOf(window);
+    RECT frame{0, 0, twipsToPixels(window.clientWidth()), twipsToPixels(window.clientHeight())};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    normalSize_ = {width, height};
+    CreateWindowExW(exStyle, kWindowClass, toWide(window.caption()).c_str(), style, 0, 0, width, height, owner,
+                    nullptr, runtime.instance(), this);
+    if (!hwnd_) return;
+    updateIcons();
+    createControls();
+    window_.setView(this);
+}
+
+WindowHost::~WindowHost() {
+    if (window_.view() == this) window_.setView(nullptr);
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    for (Control& c : controls_) DeleteObject(c.background);
+    if (bigIcon_) DestroyIcon(bigIcon_);
+    if (smallIcon_) DestroyIcon(smallIcon_);
+    if (cursor_) DestroyCursor(cursor_);
+}
+
+void WindowHost::show() {
+    if (!hwnd_) return;
+    closed_ = false;
+    const WindowState state = window_.windowState();
+    if (state != WindowState::Minimized) place(state);
+    ShowWindow(hwnd_, state == WindowState::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+}
+
+void WindowHost::place(WindowState state) {
+    // Maximised is placed by hand, as a window that covers its monitor: a
+    // frameless window shows the same either way, and the platform's own
+    // maximise is left undone by Wine where no window manager runs.
+    shownState_ = state;
+    placing_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{placing_};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+    RECT r = window_.borderStyle() == BorderStyle::None ? monitor.rcMonitor : monitor.rcWork;
+    if (state == WindowState::Normal) {
+        const int width = normalSize_.cx;
+        const int height = normalSize_.cy;
+        r.left += std::max(0L, (r.right - r.left - width) / 2);
+        r.top += std::max(0L, (r.bottom - r.top - height) / 2);
+        r.right = r.left + width;
+        r.bottom = r.top + height;
+    }
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowHost::focusFirstControl() {
+    const Control* first = nullptr;
+    for (const Control& c : controls_) {
+        if (!c.element->shown()) continue;
+        if (!first || c.element->tabIndex() < first->element->tabIndex()) first = &c;
+    }
+    if (first) SetFocus(first->hwnd);
+}
+
+void WindowHost::invalidate(const Rect& area) {
+    if (!hwnd_) return;
+    const RECT r{area.left, area.top, area.right(), area.bottom()};
+    InvalidateRect(hwnd_, &r, FALSE);
+}
+
+void WindowHost::captionChanged() {
+    if (hwnd_) SetWindowTextW(hwnd_, toWide(window_.caption()).c_str());
+}
+
+void WindowHost::windowStateChanged() {
+    if (!followingPlatform_) applyWindowState();
+}
+
+void WindowHost::applyWindowState() {
+    if (!hwnd_ || !IsWindowVisible(hwnd_)) return;  // show() takes the state along
+    const WindowState state = window_.windowState();
+    if (state == WindowState::Minimized) {
+        ShowWindow(hwnd_, SW_MINIMIZE);
+        return;
+    }
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    place(state);
+}
+
+void WindowHost::createControls() {
+    int id = 100;
+    for (const auto& e : window_.elements()) {
+        const bool field = e->kind() == ElementKind::TextField;
+        if (!field && e->kind() != ElementKind::Button) continue;
+        const DWORD style = WS_CHILD | WS_TABSTOP | (field ? ES_AUTOHSCROLL | ES_LEFT : BS_PUSHBUTTON);
+        HWND control = CreateWindowExW(0, field ? L"EDIT" : L"BUTTON", toWide(e->text()).c_str(), style, 0, 0, 0, 0,
+                                       hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)),
+                                       runtime_.instance(), nullptr);
+        if (!control) continue;
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(e->look().font)), FALSE);
+        controls_.push_back({e.get(), control, CreateSolidBrush(toColorRef(e->look().backColor))});
+        controlChanged(*e);
+    }
+}
+
+WindowHost::Control* WindowHost::controlFor(HWND hwnd) {
+    for (Control& c : controls_) {
+        if (c.hwnd == hwnd) return &c;
+    }
+    return nullptr;
+}
+
+void WindowHost::controlChanged(Element& element) {
+    for (Control& c : controls_) {
+        if (c.element != &element) continue;
+        const Rect r = element.visibleRect();
+        SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        // Only a text that differs is written, so the caret stays where the user left it.
+        const std::wstring text = toWide(element.text());
+        if (textOf(c.hwnd) != text) SetWindowTextW(c.hwnd, text.c_str());
+        ShowWindow(c.hwnd, element.shown() && !r.empty() ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void WindowHost::focusRequested(Element& element) {
+    for (Control& c : controls_) {
+        if (c.element == &element) SetFocus(c.hwnd);
+    }
+}
+
+void WindowHost::pointerChanged() {
+    cursorIcon_ = nullptr;  // the icon behind the cached cursor may be gone
+    POINT at;
+    if (hwnd_ && GetCursorPos(&at) && (WindowFromPoint(at) == hwnd_ || GetCapture() == hwnd_)) updateCursor();
+}
+
+bool WindowHost::updateCursor() {
+    POINT at;
+    if (!GetCursorPos(&at)) return false;
+    ScreenToClient(hwnd_, &at);
+    const Icon* icon = window_.pointerAt({at.x, at.y});
+    if (!icon) {
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        return true;
+    }
+    if (icon != cursorIcon_ || !cursor_) {
+        HCURSOR made = createCursor(*icon, GetSystemMetrics(SM_CXCURSOR));
+        if (!made) {
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            return true;
+        }
+        SetCursor(made);
+        if (cursor_) DestroyCursor(cursor_);
+        cursor_ = made;
+        cursorIcon_ = icon;
+        return true;
+    }
+    SetCursor(cursor_);
+    return true;
+}
+
+void WindowHost::updateIcons() {
+    if (!window_.icon()) return;
+    bigIcon_ = createIcon(*window_.icon(), GetSystemMetrics(SM_CXICON));
+    smallIcon_ = createIcon(*window_.icon(), GetSystemMetrics(SM_CXSMICON));
+    if (bigIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    if (smallIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+}
+
+void WindowHost::unloaded() {
+    closed_ = true;
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    runtime_.windowClosed(*this);
+}
+
+bool WindowHost::takeKey(const MSG& message) {
+    if (message.message != WM_CHAR || closed_) return false;
+    if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
+    if (message.hwnd != hwnd_ && !keyPreview_) return false;
+    const auto unit = static_cast<wchar_t>(message.wParam);
+    if (unit >= 0xD800 && unit < 0xDC00) {
+        highSurrogate_ = unit;
+        return true;
+    }
+    char32_t key = unit;
+    if (unit >= 0xDC00 && unit < 0xE000 && highSurrogate_) {
+        key = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00);
+    }
+    highSurrogate_ = 0;
+    if (window_.events.keyPress) runtime_.dispatch([&] { window_.events.keyPress(key); });
+    return true;
+}
+
+void WindowHost::paint() {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetUpdateRgn(hwnd_, region, FALSE);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    std::vector<RECT> rects;
+    if (kind == COMPLEXREGION) {
+        const DWORD size = GetRegionData(region, 0, nullptr);
+        std::vector<std::uint8_t> data(size);
+        auto* header = reinterpret_cast<RGNDATA*>(data.data());
+        if (size && GetRegionData(region, size, header) && header->rdh.nCount <= kMostRectangles) {
+            const auto* first = reinterpret_cast<const RECT*>(header->Buffer);
+            rects.assign(first, first + header->rdh.nCount);
+        }
+    }
+    if (rects.empty()) rects.push_back(ps.rcPaint);
+    for (const RECT& r : rects) {
+        const Rect area{r.left, r.top, r.right - r.left, r.bottom - r.top};
+        if (area.empty()) continue;
+        runtime_.dispatch([&] { window_.paint(buffer_, area); });
+        buffer_.present(dc, area);
+    }
+    EndPaint(hwnd_, &ps);
+    DeleteObject(region);
+}
+
+void WindowHost::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const MouseButton button = buttonOf(message);
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            SetCapture(hwnd_);
+            runtime_.dispatch([&] { window_.mousePress(at, button); });
+            break;
+        case WM_LBUTTONDBLCLK:
+            SetCapture(hwnd_);
+            runtime_.dispatch([&] { window_.mouseDoubleClick(at, button); });
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            runtime_.dispatch([&] { window_.mouseRelease(at, button); });
+            if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && GetCapture() == hwnd_) ReleaseCapture();
+            break;
+        case WM_MOUSEMOVE:
+            runtime_.dispatch([&] { window_.mouseMove(at); });
+            if (GetCapture() == hwnd_) updateCursor();
+            break;
+        default: break;
+    }
+}
+
+void WindowHost::followPlatformState(WPARAM sizeKind) {
+    // The user minimises and restores through the taskbar; restoring gives
+    // back the state the window had before.
+    if (placing_ || runtime_.ended()) return;
+    WindowState state = window_.windowState();
+    if (sizeKind == SIZE_MINIMIZED) {
+        state = WindowState::Minimized;
+    } else if (state == WindowState::Minimized) {
+        state = shownState_;
+    }
+    if (state == window_.windowState()) return;
+    followingPlatform_ = true;
+    window_.setWindowState(state);
+    followingPlatform_ = false;
+}
+
+LRESULT CALLBACK WindowHost::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* host = static_cast<WindowHost*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        host->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
+    }
+    auto* host = reinterpret_cast<WindowHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return host ? host->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT WindowHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // every pixel is painted from the back buffer
+        case WM_SIZE:
+            buffer_.resize(LOWORD(lParam), HIWORD(lParam));
+            followPlatformState(wParam);
+            InvalidateRect(hwnd_, nullptr, FALSE);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+        case WM_MOUSEMOVE:
+            mouse(message, wParam, lParam);
+            return 0;
+        case WM_SETCURSOR:
+            if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT && updateCursor()) return TRUE;
+            break;
+        case WM_CHAR: {
+            MSG msg{hwnd_, message, wParam, lParam, 0, {}};
+            takeKey(msg);
+            return 0;
+        }
+        case WM_COMMAND: {
+            Control* c = controlFor(reinterpret_cast<HWND>(lParam));
+            if (!c) break;
+            Element& element = *c->element;
+            if (HIWORD(wParam) == EN_CHANGE) {
+                std::string text = toUtf8(textOf(c->hwnd));
+                runtime_.dispatch([&] { element.setText(std::move(text)); });
+            } else if (HIWORD(wParam) == BN_CLICKED && element.events.click) {
+                runtime_.dispatch([&] { element.events.click(); });
+            }
+            return 0;
+        }
+        case WM_CTLCOLOREDIT: {
+            Control* c = controlFor(reinterpret_cast<HWND>(lParam));
+            if (!c) break;
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, toColorRef(c->element->look().textColor));
+            SetBkColor(dc, toColorRef(c->element->look().backColor));
+            return reinterpret_cast<LRESULT>(c->background);
+        }
+        case WM_CLOSE:
+            runtime_.dispatch([&] { window_.requestClose(); });
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) runtime_.dispatch([&] { window_.requestClose(); });
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace vclock::win32

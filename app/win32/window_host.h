@@ -1,0 +1,93 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/win32/back_buffer_painter.h"
+#include "app/win32/font_cache.h"
+#include "app/window/window.h"
+
+namespace vclock::win32 {
+
+class WinRuntime;
+
+// One core window on screen: the native window and its controls (an EDIT
+// for each text field, a BUTTON for each button), the back buffer it paints
+// through, and the translation of Windows messages into the window model.
+class WindowHost final : public WindowView {
+public:
+    // Creates the native window, hidden. `owner` is null for a top-level
+    // window; a dialog is owned by the window it shows over.
+    WindowHost(WinRuntime& runtime, Window& window, HWND owner);
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+    ~WindowHost() override;
+
+    static void registerClass(HINSTANCE instance);
+
+    Window& window() const { return window_; }
+    HWND hwnd() const { return hwnd_; }
+    bool closed() const { return closed_; }
+    // Key preview: character keys go to the window's own handler before
+    // any control sees them (the notice window closes on any key).
+    bool keyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+
+    void show();
+    // A character key for this window: with key preview also those meant
+    // for its controls. False when the message is not one of those.
+    bool takeKey(const MSG& message);
+    // Focus to the control with the lowest tab index, as a dialog opens.
+    void focusFirstControl();
+
+    // WindowView
+    void invalidate(const Rect& area) override;
+    void captionChanged() override;
+    void windowStateChanged() override;
+    void controlChanged(Element& element) override;
+    void pointerChanged() override;
+    void focusRequested(Element& element) override;
+    void unloaded() override;
+
+private:
+    struct Control {
+        Element* element;
+        HWND hwnd;
+        HBRUSH background;
+    };
+
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void syncControls();
+    Control* controlFor(HWND hwnd);
+    void paint();
+    void mouse(UINT message, WPARAM wParam, LPARAM lParam);
+    bool updateCursor();
+    void updateIcons();
+    void applyWindowState();
+    void place(WindowState state);
+    void followPlatformState(WPARAM sizeKind);
+
+    WinRuntime& runtime_;
+    Window& window_;
+    FontCache fonts_;
+    BackBufferPainter buffer_;
+    HWND hwnd_ = nullptr;
+    std::vector<Control> controls_;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    HCURSOR cursor_ = nullptr;
+    const Icon* cursorIcon_ = nullptr;
+    bool keyPreview_ = false;
+    bool closed_ = false;
+    bool followingPlatform_ = false;  // a state change that came from the platform
+    bool placing_ = false;            // sizes during place() are ours, not the user's
+    WindowState shownState_ = WindowState::Normal;  // the last state other than minimised
+    SIZE normalSize_{};
+    wchar_t highSurrogate_ = 0;
+};
+
+}  // namespace vclock::win32
