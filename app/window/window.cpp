@@ -83,10 +83,15 @@ Element* Window::hitTest(Point pixel) const {
     for (const auto& e : elements_) {
         if (e->kind() == ElementKind::TextField && e->shown() && e->visibleRect().contains(pixel)) return e.get();
     }
+    // A frame is added before its contents, so it stacks above them, yet
+    // it lies behind them: it takes the mouse only where none of them is.
+    Element* frame = nullptr;
     for (const auto& e : elements_) {
-        if (e->shown() && e->visibleRect().contains(pixel)) return e.get();
+        if (!e->shown() || !e->visibleRect().contains(pixel)) continue;
+        if (e->kind() != ElementKind::Frame) return e.get();
+        if (!frame) frame = e.get();
     }
-    return nullptr;
+    return frame;
 }
 
 void Window::mousePress(Point pixel, MouseButton button) {
