@@ -143,7 +143,7 @@ std::array<Image, 24> hourFrames() {
     Image ground(125, 125);
     for (int y = 0; y < 125; ++y)
         for (int x = 0; x < 125; ++x)
-            ground.at(x, y) = toRgb(foliage(static_cast<float>(x) * 1.3f, static_cast<float>(y) * 1.3f, 200, 0.9f, false));
+            ground.at(x, y) = toRgb(foliage(static_cast<float>(x), static_cast<float>(y), 200, 0.7f, false));
     const Vec centre{62.5f, 62.5f};
     std::array<Image, 24> frames;
     for (std::size_t i = 0; i < frames.size(); ++i) {
@@ -157,7 +157,7 @@ std::array<Image, 24> hourFrames() {
                 const float width = 5.0f - 2.0f * clamp01(along / 54);
                 const float dist = segmentDistance(p, centre, tip);
                 const float shadow = 1 - smoothstep(width - 1, width + 0.5f, dist);
-                if (shadow > 0) f.at(x, y) = toRgb(scale(toColour(f.at(x, y)), 1 - 0.68f * shadow));
+                if (shadow > 0) f.at(x, y) = toRgb(scale(toColour(f.at(x, y)), 1 - 0.8f * shadow));
             }
         paintPlant(f, centre, directions);
         frames[i] = std::move(f);
