@@ -1,5 +1,8 @@
 #include "app/qt/window_host.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -53,8 +56,18 @@ WindowHost::WindowHost(Runtime& runtime, Window& window, QWidget* owner)
     for (auto it = window.elements().rbegin(); it != window.elements().rend(); ++it) {
         if (!(*it)->paintedByCore()) createControl(**it);
     }
+    orderTabs();
     captionChanged();
     window.setView(this);
+    // A window may ask for focus while it loads, before it has a host.
+    if (window.focus()) focusRequested(*window.focus());
+}
+
+void WindowHost::orderTabs() {
+    std::vector<std::pair<int, QWidget*>> order;
+    for (const auto& [element, control] : controls_) order.emplace_back(element->tabIndex(), control);
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
 }
 
 WindowHost::~WindowHost() {

@@ -52,6 +52,8 @@ protected:
 private:
     void createControl(Element& element);
     void syncControl(Element& element, QWidget& control);
+    // Tab moves through the controls in the layout's tab order.
+    void orderTabs();
     // Gives a character key to the window first, as key preview does;
     // true when the window has gone meanwhile and the key must go no further.
     bool previewKey(QKeyEvent* event);
