@@ -35,7 +35,9 @@ MainForm::MainForm(Runtime& runtime, const Artwork& artwork)
       alarmEntry_(runtime, window_.element("txtalarm")),
       freeInfo_(runtime),
       exit_(window_, window_.element("imgexit0"), window_.element("imgexit1")),
-      dateTooltip_(runtime, window_.element("imgalarmdisplay")) {
+      dateTooltip_(runtime, window_.element("imgalarmdisplay")),
+      trigger_(runtime, window_, artwork, alarmEntry_.alarmtime()),
+      butterfly_(runtime, window_.element("imgexit0")) {
     window_.events.load = [this] { Form_Load(); };
     window_.events.activate = [this] { Form_Activate(); };
     window_.events.click = [this] { Form_Click(); };
@@ -47,6 +49,7 @@ MainForm::MainForm(Runtime& runtime, const Artwork& artwork)
     exit.events.mouseDown = [this](MouseButton button) { exit_.imgexit0_MouseDown(button); };
     exit.events.mouseUp = [this](MouseButton button) { exit_.imgexit0_MouseUp(button); };
     window_.element("imgalarmdisplay").events.mouseMove = [this] { dateTooltip_.imgalarmdisplay_MouseMove(); };
+    window_.element("imgalarmdisplay").events.click = [this] { door_->imgalarmdisplay_Click(); };
 }
 
 Timer& MainForm::timer(const std::string& name) {
@@ -68,6 +71,15 @@ void MainForm::Form_Load() {
         timers_.push_back(std::make_unique<Timer>(runtime_, spec.name, spec.intervalMs, spec.enabled));
     }
     timer("tmsecond").setHandler([this] { tick_.tmsecond_Timer(); });
+    timer("tmalarm").setHandler([this] { trigger_.tmalarm_Timer(); });
+    timer("tmbuttfly").setHandler([this] { butterfly_.tmbuttfly_Timer(); });
+    door_ = std::make_unique<AlarmDoor>(
+        AlarmDoor::Parts{window_.element("imgalarmdisplay"), window_.frameSet("imgalarmdoor"),
+                         window_.element("txtalarm"), timer("tmopenalarmdoor"), timer("tmclosealarmdoor")},
+        AlarmDoor::Entry{[this] { alarmEntry_.loadalarm(); }, [this] { alarmEntry_.readalarm(); },
+                         [this] { alarmEntry_.savealarm(); }});
+    timer("tmopenalarmdoor").setHandler([this] { door_->tmopenalarmdoor_Timer(); });
+    timer("tmclosealarmdoor").setHandler([this] { door_->tmclosealarmdoor_Timer(); });
     window_.setWindowState(WindowState::Maximized);
 }
 
@@ -81,10 +93,7 @@ void MainForm::Form_Activate() {
     exit.setWidth(layout::kExitActiveWidth);
 }
 
-void MainForm::Form_Click() {
-    alarmEntry_.readalarm();
-    alarmEntry_.savealarm();
-}
+void MainForm::Form_Click() { door_->Form_Click(); }
 
 void MainForm::Form_DblClick() {
     // The double-click's first click has already committed the entry.

@@ -3,9 +3,12 @@
 #include <array>
 #include <memory>
 
+#include "alarm/alarm_door.h"
 #include "alarm/alarm_entry.h"
+#include "alarm/alarm_trigger.h"
 #include "app/lifecycle/date_tooltip.h"
 #include "app/lifecycle/exit_control.h"
+#include "app/pointer/butterfly_pointer.h"
 #include "app/runtime.h"
 #include "app/window/timer.h"
 #include "app/window/window.h"
@@ -34,6 +37,9 @@ public:
     Timer& timer(const std::string& name);
     Tick& tick() { return tick_; }
     AlarmEntry& alarmEntry() { return alarmEntry_; }
+    AlarmDoor& door() { return *door_; }
+    AlarmTrigger& alarmTrigger() { return trigger_; }
+    ButterflyPointer& butterfly() { return butterfly_; }
 
     void Form_Load();
     void Form_Activate();
@@ -54,6 +60,9 @@ private:
     FirstRunMessage freeInfo_;
     ExitControl exit_;
     DateTooltip dateTooltip_;
+    AlarmTrigger trigger_;
+    ButterflyPointer butterfly_;
+    std::unique_ptr<AlarmDoor> door_;  // made at load, with the timers it switches
 };
 
 }  // namespace vclock

@@ -1,0 +1,22 @@
+#include "app/pointer/butterfly_pointer.h"
+
+#include <memory>
+
+#include "assets/decode/ico_decoder.h"
+
+namespace vclock {
+
+ButterflyPointer::ButterflyPointer(Runtime& runtime, Element& imgexit0) : runtime_(runtime), imgexit0_(imgexit0) {}
+
+void ButterflyPointer::tmbuttfly_Timer() {
+    const bool first = buttflyphase_ == 0;
+    const auto bytes = runtime_.readProgramFile(first ? kWingsFile0 : kWingsFile1);
+    if (bytes) {
+        auto icon = decodeIco(*bytes);
+        if (icon && icon->best(kPointerSize)) imgexit0_.setMouseIcon(std::make_shared<const Icon>(std::move(*icon)));
+    }
+    if (!first) buttflyphase_ = -1;
+    ++buttflyphase_;
+}
+
+}  // namespace vclock
