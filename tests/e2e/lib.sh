@@ -1,0 +1,319 @@
+# Shared helpers of the real-window tests, sourced by each test script.
+# Every test gets its own X server, settings folder and scratch folder, and
+# every wait is bounded, so a stuck program fails the test instead of
+# hanging it.
+
+set -eu
+
+E2E_SKIP=77
+e2e_dir=$(cd "$(dirname "$0")" && pwd)
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "$xvfb_pid" ] && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        echo "(our X server on ${DISPLAY:-} is gone: $(cat "$work/xvfb.log"))" >&2
+    fi
+    exit 1
+}
+
+skip() {
+    echo "SKIP: $*"
+    exit "$E2E_SKIP"
+}
+
+# Scratch folder, X server, window manager and program are all ours to end.
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+wm_pid=
+cleanup() {
+    for pid in $app_pid $wm_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in $app_pid $wm_pid $xvfb_pid; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 2' INT TERM HUP
+
+# poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds;
+# fails once SECONDS have passed.
+poll() {
+    limit=$1
+    shift
+    end=$(($(date +%s%N) + limit * 1000000000))
+    while ! "$@"; do
+        [ "$(date +%s%N)" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
+# start_x: our own X server. Other servers run on this machine, some
+# started by "xvfb-run -a" from :99 upwards, so a display number is drawn at
+# random from a range of its own, skipped when its lock or socket exists,
+# and given up when another server takes it at the same moment. Without
+# -noreset the server resets when its last client leaves, and a program
+# started again at that moment finds no display.
+start_x() {
+    for attempt in 1 2 3 4 5; do
+        n=$(awk -v seed="$$$attempt" 'BEGIN { srand(seed); print 300 + int(rand() * 600) }')
+        if [ -e "/tmp/.X$n-lock" ] || grep -q "/tmp/.X11-unix/X$n\$" /proc/net/unix; then
+            continue
+        fi
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$work/xvfb.log" &
+        xvfb_pid=$!
+        DISPLAY=:$n
+        export DISPLAY
+        poll 20 x_settled && x_answers && return 0
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    done
+    fail "no X server answered: $(cat "$work/xvfb.log")"
+}
+
+x_settled() { x_answers || ! kill -0 "$xvfb_pid" 2>/dev/null; }
+x_answers() { kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo >/dev/null 2>&1; }
+
+start_wm() {
+    openbox >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    poll 20 wm_running || fail "openbox did not start"
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# A fresh settings folder.
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+mkdir -p "$XDG_CONFIG_HOME"
+settings_file="$XDG_CONFIG_HOME/Vordane Clock.conf"
+unset LANGUAGE TZ LD_PRELOAD FAKETIME 2>/dev/null || true
+
+# seed_settings ALARM: a store that has seen the first-run message answered.
+seed_settings() {
+    printf '[Alarm]\ncurrentime=%s\n\n[Popup]\nokornot=true\n' "$1" >"$settings_file"
+}
+
+# setting GROUP KEY: the value as the settings file holds it, or nothing.
+setting() {
+    [ -f "$settings_file" ] || return 0
+    awk -v group="[$1]" -v key="$2" '
+        /^\[/ { in_group = ($0 == group); next }
+        in_group && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+    ' "$settings_file"
+}
+
+expect_setting() {
+    got=$(setting "$1" "$2")
+    [ "$got" = "$3" ] || fail "[$1] $2 is '$got', expected '$3'"
+}
+
+# start_app [PROGRAM]: the clock in the background, its pid in app_pid;
+# only the program sees the fake clock, the time zone of app_tz and the
+# English (United States) forms the expected texts are written in.
+app_tz=
+faketime_env=
+start_app() {
+    # shellcheck disable=SC2086  # the settings are separate words
+    env LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 $faketime_env ${app_tz:+TZ=$app_tz} "${1:-$program}" >"$work/app.out" 2>"$work/app.err" &
+    app_pid=$!
+}
+
+app_alive() { kill -0 "$app_pid" 2>/dev/null; }
+
+# wait_exit: waits for the program to end; sets status to its exit status.
+wait_exit() {
+    poll 10 app_gone || fail "the program did not end"
+    status=0
+    wait "$app_pid" || status=$?
+    app_pid=
+}
+
+# Ended, or ended and not yet reaped by this shell.
+app_gone() { ! app_alive || [ "$(cut -d' ' -f3 "/proc/$app_pid/stat" 2>/dev/null)" = Z ]; }
+
+stop_app() {
+    if [ -n "$app_pid" ]; then
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+        app_pid=
+    fi
+}
+
+# Windows of the program that are on screen.
+app_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; }
+
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+
+# The main window: the maximised one, at the screen's size.
+main_window() {
+    for w in $(app_windows); do
+        geometry "$w"
+        if [ "$width" -ge 1024 ] && [ "$height" -ge 768 ]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# geometry WID: sets x, y, width and height of the window.
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    x=$X y=$Y width=$WIDTH height=$HEIGHT
+}
+
+# wait_main: the main window is mapped at the screen's size; sets main.
+wait_main() {
+    poll 20 main_window >/dev/null || fail "no main window appeared; stderr: $(cat "$work/app.err")"
+    main=$(main_window)
+}
+
+# The tick writes "V-Clock " and the time into the caption.
+caption_ticks() { xdotool getwindowname "$main" 2>/dev/null | grep -q '^V-Clock '; }
+
+# The first-run message, by its title.
+free_info() { window_named "Free Info"; }
+
+free_info_shown() { [ -n "$(free_info)" ]; }
+free_info_gone() { [ -z "$(free_info)" ]; }
+
+wait_free_info() {
+    poll 20 free_info_shown || fail "no \"Free Info\" message appeared"
+    box=$(free_info)
+}
+
+# answer WID KEY: gives the window the keyboard and presses KEY.
+answer() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key --clearmodifiers "$2"
+}
+
+# Places in pixels of the face (twips / 15).
+door_x=570 door_y=460        # on the door, off the entry field
+field_x=575 field_y=494      # inside the entry field
+background_x=700 background_y=100
+exit_x=100 exit_y=270
+
+map_state() { xwininfo -id "$1" | sed -n 's/^ *Map State: //p'; }
+
+# Iconic in the ICCCM state, hidden in the window manager's state.
+minimised() {
+    xprop -id "$1" WM_STATE _NET_WM_STATE 2>/dev/null | grep -q -e 'window state: Iconic' -e '_NET_WM_STATE_HIDDEN'
+}
+
+# point_at X Y: moves the pointer and waits until it is there. (xdotool's
+# own --sync waits for ever when the pointer is there already.)
+point_at() {
+    xdotool mousemove "$1" "$2"
+    poll 5 pointer_is "$1" "$2" || fail "the pointer did not reach $1,$2"
+}
+
+pointer_is() { xdotool getmouselocation --shell | grep -qx -e "X=$1" && xdotool getmouselocation --shell | grep -qx -e "Y=$2"; }
+
+# press_exit [BUTTON]: press and release on the exit control.
+press_exit() {
+    point_at "$exit_x" "$exit_y"
+    xdotool mousedown "${1:-1}" mouseup "${1:-1}"
+}
+
+click_at() {
+    point_at "$1" "$2"
+    xdotool click "${3:-1}"
+}
+
+screenshot() { import -window root "$work/shot.png"; }
+
+# blue_pixels W H X Y: how many pure blue pixels the last screenshot holds
+# in that rectangle.
+blue_pixels() {
+    convert "$work/shot.png" -crop "${1}x${2}+${3}+${4}" +repage txt:- | grep -ci '#0000FF' || true
+}
+
+# The entry field (8010, 7260, 1215 x 315 twips) shows its pure blue around
+# its text once the door stands open; the closed door has no pure blue.
+field_is_shown() {
+    screenshot
+    [ "$(blue_pixels 81 21 534 484)" -ge 1000 ]
+}
+
+field_is_hidden() {
+    screenshot
+    [ "$(blue_pixels 81 21 534 484)" -eq 0 ]
+}
+
+open_door() {
+    click_at "$door_x" "$door_y"
+    poll 5 field_is_shown || fail "the door did not open"
+}
+
+# type_alarm TEXT: replaces the field's text by TEXT, keys sent to the field.
+type_alarm() {
+    click_at "$field_x" "$field_y"
+    xdotool key --clearmodifiers ctrl+a BackSpace
+    xdotool type --delay 5 -- "$1"
+}
+
+# commit: a click on the bare background arms and stores the entry.
+commit() { click_at "$background_x" "$background_y"; }
+
+# wait_setting GROUP KEY VALUE: the file comes to hold VALUE.
+wait_setting() {
+    poll 5 setting_is "$@" || fail "[$1] $2 is '$(setting "$1" "$2")', expected '$3'"
+}
+
+setting_is() { [ "$(setting "$1" "$2")" = "$3" ]; }
+
+# The alarm notice: a dialog of the program, 7380 x 4755 twips.
+notice_window() {
+    for w in $(app_windows); do
+        geometry "$w"
+        if [ "$width" -eq 492 ] && [ "$height" -eq 317 ]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+notice_gone() { ! notice_window >/dev/null; }
+
+# sleep_until_tick: the caption changes, so the clock still runs.
+sleep_until_tick() {
+    first=$(xdotool getwindowname "$main")
+    poll 3 caption_changed "$first" || fail "the caption stopped at '$first'"
+}
+
+caption_changed() { [ "$(xdotool getwindowname "$main" 2>/dev/null)" != "$1" ]; }
+
+# Libfaketime, preloaded so that the program keeps its own pid. The fake
+# time is read from a file, so a test can step the clock while the program
+# runs; the monotonic clock stays true, so the timers keep their pace.
+faketime_lib=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+use_faketime() {
+    [ -r "$faketime_lib" ] || skip "libfaketime is not installed"
+    faketime_file="$work/faketime"
+    set_clock "$1"
+    faketime_env="LD_PRELOAD=$faketime_lib FAKETIME_TIMESTAMP_FILE=$faketime_file FAKETIME_NO_CACHE=1"
+    faketime_env="$faketime_env FAKETIME_DONT_FAKE_MONOTONIC=1"
+}
+
+# set_clock 'YYYY-MM-DD hh:mm:ss': from now on the program's local clock
+# runs on from that time (an offset from the true clock).
+set_clock() {
+    target=$(env ${app_tz:+TZ=$app_tz} date -d "$1" +%s) || fail "bad time $1"
+    printf '%+d\n' "$((target - $(date +%s)))" >"$faketime_file.new"
+    mv "$faketime_file.new" "$faketime_file"
+}
+
+# Features that the build links in; a test of one that is missing skips.
+require_feature() {
+    case " ${VCLOCK_E2E_FEATURES:-} " in
+        *" $1 "*) ;;
+        *) skip "this build has no $1 yet" ;;
+    esac
+}
+
+program=${1:?usage: $0 PROGRAM}
+[ -x "$program" ] || fail "no program at $program"
