@@ -22,12 +22,9 @@ IconHandle icon(const std::string& name) {
     return std::make_shared<const Icon>(decoded ? std::move(*decoded) : Icon{});
 }
 
-// Members of a set are numbered in their file names, with two digits in
-// sets of more than ten.
 template <std::size_t N>
 void loadSet(std::array<PictureHandle, N>& set, const std::string& stem) {
-    for (std::size_t i = 0; i < N; ++i)
-        set[i] = bitmap(stem + (N > 10 && i < 10 ? "0" : "") + std::to_string(i) + ".bmp");
+    for (std::size_t i = 0; i < N; ++i) set[i] = bitmap(embedded_pictures::memberFileName(stem, i, N));
 }
 
 Artwork build() {

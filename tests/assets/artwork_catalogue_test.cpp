@@ -26,7 +26,9 @@ std::vector<CataloguedFile> catalogue() {
                                       {"butterfly.ico", 10134, 0},    {"emblem.ico", 2238, 0}};
     const auto set = [&](const std::string& stem, int count, std::size_t bytes) {
         for (int i = 0; i < count; ++i)
-            files.push_back({stem + (count > 10 && i < 10 ? "0" : "") + std::to_string(i) + ".bmp", bytes, 24});
+            files.push_back({embedded_pictures::memberFileName(stem, static_cast<std::size_t>(i),
+                                                              static_cast<std::size_t>(count)),
+                             bytes, 24});
     };
     set("hour", 24, 47054);
     set("smoke", 9, 954);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "assets/main_window_layout.h"
+#include "assets/pictures/embedded_pictures.h"
 #include "tools/painter/file_writers.h"
 #include "tools/painter/frames.h"
 #include "tools/painter/icons.h"
@@ -49,8 +50,7 @@ public:
     template <std::size_t N>
     void writeSet(const std::string& stem, const std::array<Image, N>& frames, std::size_t expectedSize) const {
         for (std::size_t i = 0; i < N; ++i)
-            write(stem + (N > 10 && i < 10 ? "0" : "") + std::to_string(i) + ".bmp", bitmap24(frames[i]),
-                  expectedSize);
+            write(vclock::embedded_pictures::memberFileName(stem, i, N), bitmap24(frames[i]), expectedSize);
     }
 
 private:
