@@ -15,7 +15,7 @@ using testing::Bytes;
 using testing::PictureSpec;
 namespace ico = testing::ico;
 
-constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
+constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
 
 std::optional<Icon> decode(const Bytes& bytes) { return decodeIco(bytes); }
 
