@@ -249,7 +249,10 @@ open_door() {
 }
 
 # type_alarm TEXT: replaces the field's text by TEXT, keys sent to the field.
+# The main window is given the keyboard again: focus handed to a message box
+# that has closed since leaves it nowhere.
 type_alarm() {
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
     click_at "$field_x" "$field_y"
     xdotool key --clearmodifiers ctrl+a BackSpace
     xdotool type --delay 5 -- "$1"
