@@ -43,9 +43,9 @@ trap 'exit 2' INT TERM HUP
 poll() {
     limit=$1
     shift
-    end=$(($(date +%s%N) + limit * 1000000000))
+    poll_end=$(($(date +%s%N) + limit * 1000000000))
     while ! "$@"; do
-        [ "$(date +%s%N)" -lt "$end" ] || return 1
+        [ "$(date +%s%N)" -lt "$poll_end" ] || return 1
         sleep 0.1
     done
 }
