@@ -80,5 +80,15 @@ TEST_F(QtSettingsStoreTest, AnotherSectionsWriteKeepsEveryStoredValue) {
     EXPECT_EQ(store.read("Vordane Clock", "Popup", "okornot"), "true");
 }
 
+TEST_F(QtSettingsStoreTest, AFileReadOnlyInPartIsNeverWrittenOver) {
+    // The stray continuation makes the reader take the section below it
+    // into the value above.
+    const QByteArray edited = "note=\\\n[Alarm]\ncurrentime=7:30:00 AM\n";
+    writeFile(edited);
+    store.write("Vordane Clock", "Alarm", "currentime", "12:00:00 PM");
+    store.write("Vordane Clock", "Popup", "okornot", "true");
+    EXPECT_EQ(fileText(), edited);
+}
+
 }  // namespace
 }  // namespace vclock::qt
