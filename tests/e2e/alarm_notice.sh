@@ -2,7 +2,6 @@
 # With the clock just before a committed alarm, the notice shows within two
 # seconds of the alarm time, a key closes it, and the stored alarm stays.
 . "$(dirname "$0")/lib.sh"
-require_feature alarm-notice
 
 start_x
 seed_settings "7:30:00 AM"

@@ -35,6 +35,13 @@ valid_time() { setting Alarm currentime | grep -Eq '^[0-9]{1,2}:[0-9]{2}:[0-9]{2
 run_case "junk lines"
 expect_setting Alarm currentime "7:30:00 AM"
 
+# A stray continuation line that makes the reader take the alarm's section
+# into its value: the file, alarm included, stays exactly as it was.
+printf 'note=\\\n[Alarm]\ncurrentime=7:30:00 AM\n[Popup]\nokornot=true\n' >"$settings_file"
+cp "$settings_file" "$work/swallowing.conf"
+run_case "swallowed section"
+cmp -s "$settings_file" "$work/swallowing.conf" || fail "a file read only in part was written over"
+
 # An alarm that is not a time: the program copes; the store then holds the
 # text as it was or a time, never something else.
 for text in banana "25:99:99 PM" "7:30:00 XM" "-1" "13/45/2026" ":" " "; do

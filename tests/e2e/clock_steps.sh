@@ -3,7 +3,6 @@
 # the program runs: nothing breaks, the stored alarm stays, and once the
 # clock is before the alarm again the notice comes at the alarm time.
 . "$(dirname "$0")/lib.sh"
-require_feature alarm-notice
 
 start_x
 seed_settings "7:30:00 AM"

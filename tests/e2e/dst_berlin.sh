@@ -3,7 +3,6 @@
 # 01:59:59 to 03:00:00; an alarm just after the jump still comes, and the
 # program runs through the change.
 . "$(dirname "$0")/lib.sh"
-require_feature alarm-notice
 [ -e /usr/share/zoneinfo/Europe/Berlin ] || skip "no time zone data for Europe/Berlin"
 
 start_x

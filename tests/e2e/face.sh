@@ -18,7 +18,6 @@ for place in "900 100" "100 700" "1000 750"; do
     [ "$got" = 008000 ] || fail "pixel $1,$2 is #$got, not the back colour"
 done
 
-require_feature painted-artwork
 # Open parts of the scene: the top band and the right side, away from the
 # exit control, the indicators and the door.
 for area in "780x220+10+10" "140x380+650+10"; do

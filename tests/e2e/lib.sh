@@ -310,13 +310,5 @@ set_clock() {
     mv "$faketime_file.new" "$faketime_file"
 }
 
-# Features that the build links in; a test of one that is missing skips.
-require_feature() {
-    case " ${VCLOCK_E2E_FEATURES:-} " in
-        *" $1 "*) ;;
-        *) skip "this build has no $1 yet" ;;
-    esac
-}
-
 program=${1:?usage: $0 PROGRAM}
 [ -x "$program" ] || fail "no program at $program"

@@ -19,8 +19,6 @@ rss_start=$(rss_kb)
 cpu_start=$(cpu_ticks)
 echo "start: RSS ${rss_start} kB"
 
-door=no
-case " ${VCLOCK_E2E_FEATURES:-} " in *" alarm-door "*) door=yes ;; esac
 end=$(($(date +%s) + seconds))
 rounds=0
 while [ "$(date +%s)" -lt "$end" ]; do
@@ -29,11 +27,9 @@ while [ "$(date +%s)" -lt "$end" ]; do
         point_at "$1" "$2"
         sleep 0.3
     done
-    if [ "$door" = yes ]; then
-        open_door
-        commit
-        poll 5 field_is_hidden || fail "the door did not close in round $rounds"
-    fi
+    open_door
+    commit
+    poll 5 field_is_hidden || fail "the door did not close in round $rounds"
     app_alive || fail "the program ended in round $rounds"
     rounds=$((rounds + 1))
 done
