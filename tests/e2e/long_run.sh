@@ -36,7 +36,7 @@ done
 sleep_until_tick
 rss_end=$(rss_kb)
 cpu_end=$(cpu_ticks)
-echo "end: RSS ${rss_end} kB after ${seconds} s and $rounds rounds (door: $door)"
+echo "end: RSS ${rss_end} kB after ${seconds} s and $rounds rounds"
 echo "CPU: $(((cpu_end - cpu_start) * 10)) ms in the run"
 expect_setting Alarm currentime "7:30:00 AM"
 press_exit
