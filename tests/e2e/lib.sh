@@ -146,17 +146,21 @@ app_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || tru
 
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 
-# The main window: the maximised one, at the screen's size.
-main_window() {
+# app_window_sized -ge|-eq WIDTH HEIGHT: the program's first window whose
+# size compares so with the given one.
+app_window_sized() {
     for w in $(app_windows); do
         geometry "$w"
-        if [ "$width" -ge 1024 ] && [ "$height" -ge 768 ]; then
+        if [ "$width" "$1" "$2" ] && [ "$height" "$1" "$3" ]; then
             echo "$w"
             return 0
         fi
     done
     return 1
 }
+
+# The main window: the maximised one, at the screen's size.
+main_window() { app_window_sized -ge 1024 768; }
 
 # geometry WID: sets x, y, width and height of the window.
 geometry() {
@@ -269,16 +273,7 @@ wait_setting() {
 setting_is() { [ "$(setting "$1" "$2")" = "$3" ]; }
 
 # The alarm notice: a dialog of the program, 7380 x 4755 twips.
-notice_window() {
-    for w in $(app_windows); do
-        geometry "$w"
-        if [ "$width" -eq 492 ] && [ "$height" -eq 317 ]; then
-            echo "$w"
-            return 0
-        fi
-    done
-    return 1
-}
+notice_window() { app_window_sized -eq 492 317; }
 
 notice_gone() { ! notice_window >/dev/null; }
 
