@@ -7,13 +7,9 @@
 #include "app/qt/picture_image.h"
 
 namespace vclock::qt {
-namespace {
-
 QRect qtRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
 QColor qtColor(Color c) { return QColor(c.r, c.g, c.b); }
-
-}  // namespace
 
 QFont qtFont(const Font& font) {
     QFont result;

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPainter>
 
 #include "app/window/painter.h"
 
 namespace vclock::qt {
+
+// The same rectangle and colour in Qt's types.
+QRect qtRect(const Rect& r);
+QColor qtColor(Color c);
 
 // The Qt font standing in for a layout font. Sizes are pixels of the design
 // density (96 per inch), so text fits the face whatever the screen reports.

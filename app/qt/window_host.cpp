@@ -22,7 +22,6 @@
 namespace vclock::qt {
 namespace {
 
-QRect qtRect(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
 Rect coreRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 Point corePoint(QPointF p) { return {static_cast<int>(p.x()), static_cast<int>(p.y())}; }
 
@@ -33,8 +32,6 @@ MouseButton coreButton(Qt::MouseButton button) {
         default: return MouseButton::Left;
     }
 }
-
-QColor qtColor(Color c) { return QColor(c.r, c.g, c.b); }
 
 }  // namespace
 
