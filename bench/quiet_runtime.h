@@ -30,13 +30,15 @@ public:
     void beep() override { sim_.beep(); }
     void shellOpen(Window& owner, const std::string& address) override { sim_.shellOpen(owner, address); }
     SettingsStore& settings() override { return sim_.settings(); }
-    std::optional<std::vector<std::uint8_t>> readProgramFile(const std::string& fileName) override {
-        return sim_.readProgramFile(fileName);
-    }
     [[noreturn]] void end() override { sim_.end(); }
     bool ended() const override { return sim_.ended(); }
 
 private:
+    std::optional<std::vector<std::uint8_t>> readFileBesideProgram(const std::string& bareName,
+                                                                   std::size_t /*largest*/) override {
+        return sim_.readProgramFile(bareName);
+    }
+
     SimRuntime& sim_;
 };
 

@@ -4,7 +4,6 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QFile>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,12 +12,10 @@
 
 #include "app/qt/qt_painter.h"
 #include "app/qt/qt_regional_forms.h"
+#include "app/qt/regular_file.h"
 
 namespace vclock::qt {
 namespace {
-
-// The clock reads only small icon files from its folder.
-constexpr qint64 kLargestProgramFile = 1 << 20;
 
 class QtTimerHandle final : public TimerHandle {
 public:
@@ -126,15 +123,13 @@ void QtRuntime::shellOpen(Window&, const std::string& address) {
     if (url.isValid()) QDesktopServices::openUrl(url);
 }
 
-std::optional<std::vector<std::uint8_t>> QtRuntime::readProgramFile(const std::string& fileName) {
-    if (fileName.empty() || fileName == "." || fileName == ".." || fileName.find('/') != std::string::npos) {
-        return std::nullopt;
-    }
-    QFile file(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromStdString(fileName));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.read(kLargestProgramFile + 1);
-    if (bytes.size() > kLargestProgramFile) return std::nullopt;
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+std::optional<std::vector<std::uint8_t>> QtRuntime::readFileBesideProgram(const std::string& bareName,
+                                                                          std::size_t largest) {
+    const FileContents file = readRegularFile(
+        QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromStdString(bareName),
+        static_cast<qint64>(largest));
+    if (file.status != FileContents::Status::Read) return std::nullopt;
+    return std::vector<std::uint8_t>(file.bytes.begin(), file.bytes.end());
 }
 
 void QtRuntime::end() {

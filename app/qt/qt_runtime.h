@@ -31,7 +31,6 @@ public:
     void beep() override { beeper_.beep(); }
     void shellOpen(Window& owner, const std::string& address) override;
     SettingsStore& settings() override { return settings_; }
-    std::optional<std::vector<std::uint8_t>> readProgramFile(const std::string& fileName) override;
     [[noreturn]] void end() override;
     bool ended() const override { return ended_; }
 
@@ -39,6 +38,8 @@ public:
     WindowHost* hostOf(const Window& window) const;
 
 private:
+    std::optional<std::vector<std::uint8_t>> readFileBesideProgram(const std::string& bareName,
+                                                                   std::size_t largest) override;
     WindowHost* host(Window& window, QWidget* owner);
     void throwIfEnded() const;
 

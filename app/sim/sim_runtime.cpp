@@ -148,10 +148,11 @@ int SimRuntime::messageBox(const std::string& text, MessageIcon icon, MessageBut
 
 void SimRuntime::shellOpen(Window& /*owner*/, const std::string& address) { opened_.push_back(address); }
 
-std::optional<std::vector<std::uint8_t>> SimRuntime::readProgramFile(const std::string& fileName) {
+std::optional<std::vector<std::uint8_t>> SimRuntime::readFileBesideProgram(const std::string& bareName,
+                                                                           std::size_t largest) {
     ++fileReads_;
-    const auto it = files_.find(fileName);
-    if (it == files_.end()) return std::nullopt;
+    const auto it = files_.find(bareName);
+    if (it == files_.end() || it->second.size() > largest) return std::nullopt;
     return it->second;
 }
 

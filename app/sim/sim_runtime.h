@@ -98,11 +98,12 @@ public:
     void beep() override { ++beeps_; }
     void shellOpen(Window& owner, const std::string& address) override;
     SettingsStore& settings() override { return store_; }
-    std::optional<std::vector<std::uint8_t>> readProgramFile(const std::string& fileName) override;
     [[noreturn]] void end() override;
     bool ended() const override { return ended_; }
 
 private:
+    std::optional<std::vector<std::uint8_t>> readFileBesideProgram(const std::string& bareName,
+                                                                   std::size_t largest) override;
     struct SimTimer;
     class SimTimerHandle;
 

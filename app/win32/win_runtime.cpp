@@ -12,9 +12,6 @@ namespace vclock::win32 {
 namespace {
 
 constexpr wchar_t kTimerClass[] = L"VordaneClockTimers";
-// The program's own files are two small icons; anything far larger is not one of them.
-constexpr LONGLONG kLargestProgramFile = 16 * 1024 * 1024;
-
 std::wstring programFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -28,11 +25,6 @@ std::wstring programFolder() {
     }
     const std::size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
-}
-
-// A bare file name: no folder, no drive, nothing that climbs out of the program's folder.
-bool bareFileName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string::npos;
 }
 
 }  // namespace
@@ -235,15 +227,17 @@ void WinRuntime::shellOpen(Window& owner, const std::string& address) {
     ShellExecuteA(host ? host->hwnd() : nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-std::optional<std::vector<std::uint8_t>> WinRuntime::readProgramFile(const std::string& fileName) {
-    if (!bareFileName(fileName)) return std::nullopt;
-    const std::wstring path = programFolder() + toWide(fileName);
+std::optional<std::vector<std::uint8_t>> WinRuntime::readFileBesideProgram(const std::string& bareName,
+                                                                           std::size_t largest) {
+    const std::wstring path = programFolder() + toWide(bareName);
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::optional<std::vector<std::uint8_t>> bytes;
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart <= kLargestProgramFile) {
+    // Only a file on disk: a device name such as CON or a pipe would block the read.
+    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
+        static_cast<unsigned long long>(size.QuadPart) <= largest) {
         std::vector<std::uint8_t> data(static_cast<std::size_t>(size.QuadPart));
         std::size_t filled = 0;
         DWORD got = 0;

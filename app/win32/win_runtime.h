@@ -51,12 +51,13 @@ public:
     void beep() override;
     void shellOpen(Window& owner, const std::string& address) override;
     SettingsStore& settings() override { return store_; }
-    std::optional<std::vector<std::uint8_t>> readProgramFile(const std::string& fileName) override;
     [[noreturn]] void end() override;
     bool ended() const override { return ended_; }
 
 private:
     class Ticker;
+    std::optional<std::vector<std::uint8_t>> readFileBesideProgram(const std::string& bareName,
+                                                                   std::size_t largest) override;
     static LRESULT CALLBACK timerProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void timerDue(UINT_PTR id);
     void stopTimer(UINT_PTR id);

@@ -1,0 +1,12 @@
+#include "app/runtime.h"
+
+#include "app/files/program_files.h"
+
+namespace vclock {
+
+std::optional<std::vector<std::uint8_t>> Runtime::readProgramFile(const std::string& fileName) {
+    if (!program_files::isBareName(fileName)) return std::nullopt;
+    return readFileBesideProgram(fileName, program_files::kLargest);
+}
+
+}  // namespace vclock
