@@ -1,55 +1,87 @@
 #include "app/qt/qt_settings_store.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QUrl>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "app/qt/file_replacement.h"
+#include "app/qt/ini_document.h"
+#include "app/qt/regular_file.h"
 
 namespace vclock::qt {
 namespace {
 
-QString keyPath(const std::string& section, const std::string& key) {
-    return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
+// Far above anything the clock writes (two short values) and twice the
+// largest hand-made file the tests try (two values of 1 MiB); reading and
+// parsing this much takes a few milliseconds.
+constexpr qint64 kLargestFile = 4 << 20;
+
+// The file QSettings(app) used: <app>.conf in the user's configuration
+// folder. Nothing when there is no such folder.
+QString settingsPath(const std::string& app) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty()) return {};
+    return folder + QLatin1Char('/') + QString::fromStdString(app) + QStringLiteral(".conf");
 }
 
-// Qt's reader is lenient: a hand-edited line such as `note=\` or `x="abc`
-// silently takes the sections after it into its value, and reports no
-// error. Writing through such a reading would drop those sections from the
-// file, so a file is written only when every well-formed section header in
-// it was read as a group.
-bool readFaithfully(const QSettings& settings) {
-    QFile file(settings.fileName());
-    if (!file.exists()) return true;
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    static const QRegularExpression header(QStringLiteral("^\\s*\\[([^\\[\\]]+)\\]\\s*$"));
-    const QStringList groups = settings.childGroups();
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine());
-        const QRegularExpressionMatch match = header.match(line);
-        if (!match.hasMatch()) continue;
-        const QString name = QUrl::fromPercentEncoding(match.captured(1).trimmed().toUtf8());
-        if (name.compare(QLatin1String("General"), Qt::CaseInsensitive) != 0 && !groups.contains(name)) return false;
+// A settings file kept as a link to a file elsewhere (as some users keep
+// their configuration) is written where the link leads, and stays a link.
+QString fileBehind(const QString& path) {
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return target.isEmpty() ? path : target;
+}
+
+std::string_view viewOf(const QByteArray& bytes) { return {bytes.constData(), static_cast<std::size_t>(bytes.size())}; }
+
+// Keeps the old file under "<name>.unreadable-<local date>-<time>" (with
+// "-2", "-3"… when that name is taken), never over an earlier kept file.
+bool keepAside(FileReplacement& replacement, const QString& path) {
+    const QString stamped =
+        path + QStringLiteral(".unreadable-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1; n <= 100; ++n) {
+        const QString name = n == 1 ? stamped : stamped + QLatin1Char('-') + QString::number(n);
+        switch (replacement.keepOldAs(name)) {
+            case FileReplacement::Kept::Yes: return true;
+            case FileReplacement::Kept::NameTaken: continue;
+            case FileReplacement::Kept::Failed: return false;
+        }
     }
-    return true;
+    return false;
 }
 
 }  // namespace
 
-
 std::string QtSettingsStore::read(const std::string& app, const std::string& section, const std::string& key) {
-    QSettings settings(QString::fromStdString(app));
-    if (settings.status() != QSettings::NoError) return {};
-    return settings.value(keyPath(section, key)).toString().toStdString();
+    const QString path = settingsPath(app);
+    if (path.isEmpty()) return {};
+    const FileContents file = readRegularFile(path, kLargestFile);
+    if (file.status != FileContents::Status::Read) return {};
+    return IniDocument(viewOf(file.bytes)).value(section, key);
 }
 
 void QtSettingsStore::write(const std::string& app, const std::string& section, const std::string& key,
                             const std::string& value) {
-    QSettings settings(QString::fromStdString(app));
-    // A file that cannot be read or parsed is left as it is rather than
-    // replaced by one holding only what could be read.
-    if (settings.status() != QSettings::NoError || !readFaithfully(settings)) return;
-    settings.setValue(keyPath(section, key), QString::fromStdString(value));
-    settings.sync();
+    const QString settings = settingsPath(app);
+    if (settings.isEmpty()) return;
+    QDir().mkpath(QFileInfo(settings).absolutePath());
+    const QString path = fileBehind(settings);
+
+    // A pipe, a device or a folder in the file's place, or a file we may not
+    // read, is left alone; a file too large to read is kept aside like one
+    // that cannot be read whole.
+    const FileContents file = readRegularFile(path, kLargestFile);
+    if (file.status == FileContents::Status::Unusable) return;
+    const IniDocument document(file.status == FileContents::Status::Read ? viewOf(file.bytes) : std::string_view());
+    const bool keepOld = file.status == FileContents::Status::TooLarge || !document.readWhole();
+    const std::string text = document.withValue(section, key, value);
+    if (file.status == FileContents::Status::Read && !keepOld && viewOf(file.bytes) == text) return;
+
+    FileReplacement replacement(path);
+    if (!replacement.prepare(text)) return;
+    if (keepOld && !keepAside(replacement, path)) return;
+    replacement.commit();
 }
 
 }  // namespace vclock::qt

@@ -285,6 +285,26 @@ sleep_until_tick() {
 
 caption_changed() { [ "$(xdotool getwindowname "$main" 2>/dev/null)" != "$1" ]; }
 
+# run_and_leave NAME [first-run]: starts the program on the settings in
+# place; answers the first-run message where "first-run" says one comes,
+# and otherwise checks that none does; sees the clock tick; leaves through
+# the exit control, which must end the program with status 0.
+run_and_leave() {
+    start_app
+    wait_main
+    if [ "${2:-}" = first-run ]; then
+        poll 10 free_info_shown || fail "$1: no first-run message"
+        answer "$(free_info)" Return
+        poll 5 free_info_gone || fail "$1: the first-run message stayed"
+    fi
+    poll 10 caption_ticks || fail "$1: the caption never showed the time"
+    sleep_until_tick
+    free_info_gone || fail "$1: a first-run message showed"
+    press_exit
+    wait_exit
+    [ "$status" = 0 ] || fail "$1: exit status $status"
+}
+
 # Libfaketime, preloaded so that the program keeps its own pid. The fake
 # time is read from a file, so a test can step the clock while the program
 # runs; the monotonic clock stays true, so the timers keep their pace.
