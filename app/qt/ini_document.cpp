@@ -99,8 +99,8 @@ public:
 
     bool next(Line& line) {
         if (at_ >= text_.size()) return false;
-        std::size_t end = text_.find_first_of("\r\n", at_);
-        if (end == std::string_view::npos) end = text_.size();
+        std::size_t end = at_;
+        while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r') ++end;
         std::size_t next = end;
         if (end < text_.size()) next += text_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         line = Line{};
@@ -199,25 +199,33 @@ std::string decoded(std::string_view bytes) {
 
 }  // namespace
 
-IniDocument::IniDocument(std::string_view bytes) : text_(decoded(bytes)) {
+IniDocument::IniDocument(std::string_view bytes) : text_(decoded(bytes)) {}
+
+bool IniDocument::readWhole() const {
+    if (!readWhole_) readWhole_ = readsWhole();
+    return *readWhole_;
+}
+
+bool IniDocument::readsWhole() const {
     // One path given by two sections: only possible where a key holds a '/'.
     std::map<std::string, std::size_t, std::less<>> slashed;  // path -> length of its prefix
     LineReader reader(text_);
     Line line;
-    while (readWhole_ && reader.next(line)) {
-        if (line.kind == Line::Kind::Broken) readWhole_ = false;
+    while (reader.next(line)) {
+        if (line.kind == Line::Kind::Broken) return false;
         if (line.kind != Line::Kind::Entry) continue;
         const std::string_view value(text_.data() + line.valueBegin, line.valueEnd - line.valueBegin);
-        if (!ini::unescapeValue(value)) readWhole_ = false;
+        if (!ini::unescapeValue(value)) return false;
         if (line.path.find('/', line.prefixLength) != std::string::npos) slashed.emplace(line.path, line.prefixLength);
     }
-    if (!readWhole_ || slashed.empty()) return;
+    if (slashed.empty()) return true;
     LineReader again(text_);
     while (again.next(line)) {
         if (line.kind != Line::Kind::Entry) continue;
         const auto found = slashed.find(line.path);
-        if (found != slashed.end() && found->second != line.prefixLength) readWhole_ = false;
+        if (found != slashed.end() && found->second != line.prefixLength) return false;
     }
+    return true;
 }
 
 std::string IniDocument::value(std::string_view section, std::string_view key) const {
@@ -236,7 +244,7 @@ std::string IniDocument::value(std::string_view section, std::string_view key) c
 
 std::string IniDocument::withValue(std::string_view section, std::string_view key, std::string_view value) const {
     const std::string path = pathOf(section, key);
-    if (!readWhole_) return freshText(path, validUtf8(value));
+    if (!readWhole()) return freshText(path, validUtf8(value));
     return path.empty() ? text_ : editedText(path, validUtf8(value));
 }
 

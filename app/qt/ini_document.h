@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,7 +29,8 @@ public:
     // skipped) or UTF-16 with a byte-order mark.
     explicit IniDocument(std::string_view bytes);
 
-    bool readWhole() const { return readWhole_; }
+    // Found out on the first call, so that a lookup alone reads the text once.
+    bool readWhole() const;
 
     // The value stored at section/key, or "" when there is none.
     std::string value(std::string_view section, std::string_view key) const;
@@ -38,11 +40,12 @@ public:
     std::string withValue(std::string_view section, std::string_view key, std::string_view value) const;
 
 private:
+    bool readsWhole() const;
     std::string editedText(const std::string& path, std::string_view value) const;
     std::string freshText(const std::string& path, std::string_view value) const;
 
     std::string text_;
-    bool readWhole_ = true;
+    mutable std::optional<bool> readWhole_;
 };
 
 }  // namespace vclock::qt

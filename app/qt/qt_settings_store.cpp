@@ -12,9 +12,9 @@
 namespace vclock::qt {
 namespace {
 
-// Far above anything the clock writes (two short values) and twice the
-// largest hand-made file the tests try (two values of 1 MiB); reading and
-// parsing this much takes a few milliseconds.
+// Far above anything the clock writes (two short values), with room for
+// hand-edited values of a megabyte or two; a file this large is still read
+// and searched in tens of milliseconds.
 constexpr qint64 kLargestFile = 4 << 20;
 
 // The file QSettings(app) used: <app>.conf in the user's configuration

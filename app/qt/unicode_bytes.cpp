@@ -46,6 +46,10 @@ char32_t decodeUtf8(std::string_view bytes, std::size_t at, std::size_t length) 
 
 bool isUtf8(std::string_view bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         const std::size_t length = utf8SequenceLength(bytes, at);
         if (length == 0) return false;
         at += length;
