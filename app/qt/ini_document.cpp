@@ -1,5 +1,6 @@
 #include "app/qt/ini_document.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <unordered_map>
@@ -19,13 +20,10 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
+// ASCII letters in either case, as Qt compares "[General]".
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
 }
 
 // A path as QSettings addresses it: no empty parts, so no leading, trailing

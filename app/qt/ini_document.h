@@ -36,7 +36,8 @@ public:
     std::string value(std::string_view section, std::string_view key) const;
 
     // The text of the file, in UTF-8, once `value` is stored at section/key.
-    // Invalid UTF-8 in the names or the value is stored as U+FFFD.
+    // Invalid UTF-8 in the names or the value is stored as U+FFFD; an
+    // address without a name in it (only '/') stores nothing.
     std::string withValue(std::string_view section, std::string_view key, std::string_view value) const;
 
 private:

@@ -54,7 +54,7 @@ while [ $((pages * page)) -le $((2 * size + page - 1)) ]; do
     else
         cmp -s "$settings_file" "$work/old" || fail "$pages pages free, $needed needed: the old file changed"
     fi
-    left=$(ls -A "$disk" | grep -v -x -e 'Vordane Clock.conf' -e filler || true)
+    left=$(find "$disk" -mindepth 1 ! -name 'Vordane Clock.conf' ! -name filler)
     [ -z "$left" ] || fail "$pages pages free: left behind: $left"
     pages=$((pages + 1))
 done
