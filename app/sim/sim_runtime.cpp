@@ -49,11 +49,22 @@ void SimRuntime::setNowMs(std::int64_t msSinceZeroDate) {
     // time beside a change of the offset finds the offset of its own side.
     // A local time that the zone skips lands beside the gap.
     const std::int64_t wall = msSinceZeroDate - ClockReading::kUnixEpochMs;
-    utcMs_ = wall - offsetMs(wall - offsetMs(wall));
+    setUtcMs(wall - offsetMs(wall - offsetMs(wall)));
+}
+
+void SimRuntime::setUtcMs(std::int64_t msSince1970) {
+    utcMs_ = msSince1970;
+    localMs_ = utcMs_ + offsetMs(utcMs_) + ClockReading::kUnixEpochMs;
+    local_ = DateTime::fromSeconds(ClockReading::wholeSeconds(localMs_));
+}
+
+void SimRuntime::setTimeZone(std::function<std::int64_t(std::int64_t secondsSince1970)> utcOffsetAt) {
+    utcOffsetAt_ = std::move(utcOffsetAt);
+    setUtcMs(utcMs_);
 }
 
 ClockReading SimRuntime::readClock() {
-    return {DateTime::fromSeconds(ClockReading::wholeSeconds(nowMs())), utcMs_, elapsedMs_};
+    return {local_, utcMs_, elapsedMs_};
 }
 
 TextExtent SimRuntime::measureText(const Font& font, const std::string& text) {
@@ -112,7 +123,7 @@ void SimRuntime::advance(std::int64_t ms) {
 }
 
 void SimRuntime::passTime(std::int64_t ms) {
-    utcMs_ += ms;
+    setUtcMs(utcMs_ + ms);
     elapsedMs_ += ms;
 }
 

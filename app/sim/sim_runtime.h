@@ -49,14 +49,12 @@ public:
     void setTimeOfDay(int hour, int minute, int second, int millisecond = 0);
     void setNowMs(std::int64_t msSinceZeroDate);
     // The local time, in milliseconds from the zero date.
-    std::int64_t nowMs() const { return utcMs_ + offsetMs(utcMs_) + ClockReading::kUnixEpochMs; }
+    std::int64_t nowMs() const { return localMs_; }
     // Steps the wall clock to an instant in UTC, in milliseconds since 1970.
-    void setUtcMs(std::int64_t msSince1970) { utcMs_ = msSince1970; }
+    void setUtcMs(std::int64_t msSince1970);
     // The local time's offset from UTC in seconds, at an instant given in
-    // seconds since 1970. It is asked at every reading, so keep it quick.
-    void setTimeZone(std::function<std::int64_t(std::int64_t secondsSince1970)> utcOffsetAt) {
-        utcOffsetAt_ = std::move(utcOffsetAt);
-    }
+    // seconds since 1970. It is asked each time the clock moves.
+    void setTimeZone(std::function<std::int64_t(std::int64_t secondsSince1970)> utcOffsetAt);
     // Moves the clock forward by `ms`, running every timer that falls due.
     void advance(std::int64_t ms);
     // Real time passes while nothing runs: a suspended machine, a program
@@ -133,6 +131,8 @@ private:
 
     RegionalForms forms_;
     std::int64_t utcMs_ = 0;      // since 1970
+    std::int64_t localMs_ = 0;    // from the zero date, kept with utcMs_
+    DateTime local_;              // in whole seconds, kept with utcMs_
     std::int64_t elapsedMs_ = 0;  // real time since the runtime started
     std::function<std::int64_t(std::int64_t)> utcOffsetAt_;
     std::int64_t timerSequence_ = 0;
