@@ -7,6 +7,18 @@
 . "$(dirname "$0")/lib.sh"
 [ -e /usr/share/zoneinfo/Europe/Berlin ] || skip "no time zone data for Europe/Berlin"
 
+# through_spring ALARM: arms the alarm shown in the entry field and sets the
+# clock just before the change; the notice comes in the first seconds of
+# 3:00 AM.
+through_spring() {
+    commit
+    wait_setting Alarm currentime "$1"
+    set_clock "2026-03-29 01:59:58"
+    poll 12 notice_window >/dev/null || fail "no notice for $1 after the change"
+    caption_reads ' 3:00:0[0-9] AM$' || fail "the caption reads $(xdotool getwindowname "$main")"
+    close_notice
+}
+
 start_x
 seed_settings "3:00:03 AM"
 app_tz=Europe/Berlin
@@ -14,12 +26,7 @@ use_faketime "2026-03-29 01:00:00"
 start_app
 wait_main
 poll 10 caption_ticks || fail "the caption never showed the time"
-commit
-wait_setting Alarm currentime "3:00:03 AM"
-set_clock "2026-03-29 01:59:58"
-poll 12 notice_window >/dev/null || fail "no notice at 3:00:03 AM after the change"
-caption_reads ' 3:00:0[0-9] AM$' || fail "the caption reads $(xdotool getwindowname "$main")"
-close_notice
+through_spring "3:00:03 AM"
 sleep_until_tick
 app_alive || fail "the program ended after the notice"
 expect_setting Alarm currentime "3:00:03 AM"
@@ -27,12 +34,7 @@ expect_setting Alarm currentime "3:00:03 AM"
 # 2:30 lies in the skipped hour: it rings as the clocks go forward.
 open_door
 type_alarm "2:30:00 AM"
-commit
-wait_setting Alarm currentime "2:30:00 AM"
-set_clock "2026-03-29 01:59:58"
-poll 12 notice_window >/dev/null || fail "no notice for 2:30:00 AM as the clocks went forward"
-caption_reads ' 3:00:0[0-9] AM$' || fail "the caption reads $(xdotool getwindowname "$main")"
-close_notice
+through_spring "2:30:00 AM"
 
 # Autumn: 2:30 rings in the first pass of the hour, summer time.
 set_clock "2026-10-25 02:29:57 +0200"
