@@ -25,6 +25,30 @@ enum class MessageIcon { Critical = 16, Information = 64 };
 enum class MessageButtons { Ok = 0, OkCancel = 1 };
 enum MessageAnswer { kAnswerOk = 1, kAnswerCancel = 2 };
 
+// The clocks at one instant. The local wall time is what the clock shows;
+// UTC and the time that really passed tell why it moved: a change of the
+// zone's offset moves the local time alone, a suspend moves all three
+// alike, and a step of the wall clock moves local time and UTC but not the
+// time that passed.
+struct ClockReading {
+    DateTime local;              // whole seconds
+    std::int64_t utcMs = 0;      // the same instant: milliseconds since 1 January 1970, UTC
+    std::int64_t elapsedMs = 0;  // milliseconds since a fixed point such as the machine's start, time asleep included
+
+    // 1 January 1970, 00:00 in milliseconds from the zero date.
+    static constexpr std::int64_t kUnixEpochMs = 25569 * DateTime::kSecondsPerDay * 1000;
+    // The whole seconds of a count of milliseconds, rounded down also below zero.
+    static constexpr std::int64_t wholeSeconds(std::int64_t ms) { return ms / 1000 - (ms % 1000 < 0); }
+
+    // The local time in milliseconds from the zero date, its fraction of a
+    // second taken from UTC (a zone's offset is whole seconds).
+    constexpr std::int64_t localMs() const { return local.totalSeconds() * 1000 + utcMs - wholeSeconds(utcMs) * 1000; }
+    // How far the local time is ahead of UTC, in seconds.
+    constexpr std::int64_t utcOffsetSeconds() const {
+        return local.totalSeconds() - wholeSeconds(utcMs + kUnixEpochMs);
+    }
+};
+
 // A running timer; dropping the handle stops it. Rules every runtime keeps:
 // the callback runs on the user-interface thread between other events, also
 // inside yields, modal shows and message boxes; ticks that fall due while
@@ -41,8 +65,10 @@ class Runtime {
 public:
     virtual ~Runtime() = default;
 
-    // Clock: local wall-clock date and time with whole seconds.
-    virtual DateTime now() = 0;
+    // Clock: one reading of every clock at once. Most callers want only the
+    // local wall-clock date and time with whole seconds.
+    virtual ClockReading readClock() = 0;
+    DateTime now() { return readClock().local; }
     DateTime currentTime() { return now().timePart(); }
     DateTime currentDate() { return now().datePart(); }
 

@@ -12,9 +12,9 @@ public:
     explicit QuietRuntime(SimRuntime& sim) : sim_(sim) {}
 
     // Moves the underlying clock without running any timer.
-    void advanceClock(std::int64_t ms) { sim_.setNowMs(sim_.nowMs() + ms); }
+    void advanceClock(std::int64_t ms) { sim_.passTime(ms); }
 
-    DateTime now() override { return sim_.now(); }
+    ClockReading readClock() override { return sim_.readClock(); }
     const RegionalForms& regionalForms() override { return sim_.regionalForms(); }
     TextExtent measureText(const Font& font, const std::string& text) override { return sim_.measureText(font, text); }
     std::unique_ptr<TimerHandle> startTimer(int intervalMs, std::function<void()> onDue) override {

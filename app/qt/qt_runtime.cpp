@@ -1,5 +1,7 @@
 #include "app/qt/qt_runtime.h"
 
+#include <time.h>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -30,6 +32,21 @@ private:
     QTimer timer_;
 };
 
+// Real time since the machine started, time asleep included (Linux's boot
+// clock; elsewhere the monotonic clock, which counts sleep on macOS). Should
+// the clock fail, the wall clock stands in: what then looks like time that
+// passed may have been a step of the clock.
+std::int64_t elapsedMs(qint64 utcMs) {
+#ifdef CLOCK_BOOTTIME
+    constexpr clockid_t kCountsSleep = CLOCK_BOOTTIME;
+#else
+    constexpr clockid_t kCountsSleep = CLOCK_MONOTONIC;
+#endif
+    timespec now{};
+    if (clock_gettime(kCountsSleep, &now) != 0) return utcMs;
+    return std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
+}
+
 }  // namespace
 
 QtRuntime::QtRuntime() : forms_(regionalFormsOf(QLocale::system())) {}
@@ -38,12 +55,16 @@ QtRuntime::~QtRuntime() {
     for (const QPointer<WindowHost>& h : hosts_) delete h.data();
 }
 
-DateTime QtRuntime::now() {
-    const QDateTime local = QDateTime::currentDateTime();
+ClockReading QtRuntime::readClock() {
+    // Local time from the same instant as UTC, so that the two tell the
+    // zone's offset exactly.
+    const qint64 utcMs = QDateTime::currentMSecsSinceEpoch();
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(utcMs, Qt::LocalTime);
     const QDate d = local.date();
     const QTime t = local.time();
-    return DateTime::fromSeconds(DateTime::fromCivil(d.year(), d.month(), d.day()).totalSeconds() +
-                                 t.hour() * 3600 + t.minute() * 60 + t.second());
+    return {DateTime::fromParts(DateTime::fromCivil(d.year(), d.month(), d.day()).days(), t.hour(), t.minute(),
+                                t.second()),
+            utcMs, elapsedMs(utcMs)};
 }
 
 TextExtent QtRuntime::measureText(const Font& font, const std::string& text) {

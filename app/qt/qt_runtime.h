@@ -19,7 +19,7 @@ public:
     QtRuntime();
     ~QtRuntime() override;
 
-    DateTime now() override;
+    ClockReading readClock() override;
     const RegionalForms& regionalForms() override { return forms_; }
     TextExtent measureText(const Font& font, const std::string& text) override;
     std::unique_ptr<TimerHandle> startTimer(int intervalMs, std::function<void()> onDue) override;

@@ -32,18 +32,39 @@ SimRuntime::~SimRuntime() = default;
 
 void SimRuntime::setClock(int year, int month, int day, int hour, int minute, int second, int millisecond) {
     const DateTime date = DateTime::fromCivil(year, month, day);
-    nowMs_ = (date.totalSeconds() + hour * 3600 + minute * 60 + second) * 1000 + millisecond;
+    setNowMs((date.totalSeconds() + hour * 3600 + minute * 60 + second) * 1000 + millisecond);
 }
 
 void SimRuntime::setTimeOfDay(int hour, int minute, int second, int millisecond) {
     const std::int64_t day = now().days();
-    nowMs_ = (day * DateTime::kSecondsPerDay + hour * 3600 + minute * 60 + second) * 1000 + millisecond;
+    setNowMs((day * DateTime::kSecondsPerDay + hour * 3600 + minute * 60 + second) * 1000 + millisecond);
 }
 
-DateTime SimRuntime::now() {
-    // Whole seconds, rounded down also before the zero date.
-    const std::int64_t seconds = nowMs_ >= 0 ? nowMs_ / 1000 : -((-nowMs_ + 999) / 1000);
-    return DateTime::fromSeconds(seconds);
+std::int64_t SimRuntime::offsetMs(std::int64_t utcMs) const {
+    return utcOffsetAt_ ? utcOffsetAt_(ClockReading::wholeSeconds(utcMs)) * 1000 : 0;
+}
+
+void SimRuntime::setNowMs(std::int64_t msSinceZeroDate) {
+    // The offset at the instant the local time names, asked twice so that a
+    // time beside a change of the offset finds the offset of its own side.
+    // A local time that the zone skips lands beside the gap.
+    const std::int64_t wall = msSinceZeroDate - ClockReading::kUnixEpochMs;
+    setUtcMs(wall - offsetMs(wall - offsetMs(wall)));
+}
+
+void SimRuntime::setUtcMs(std::int64_t msSince1970) {
+    utcMs_ = msSince1970;
+    localMs_ = utcMs_ + offsetMs(utcMs_) + ClockReading::kUnixEpochMs;
+    local_ = DateTime::fromSeconds(ClockReading::wholeSeconds(localMs_));
+}
+
+void SimRuntime::setTimeZone(std::function<std::int64_t(std::int64_t secondsSince1970)> utcOffsetAt) {
+    utcOffsetAt_ = std::move(utcOffsetAt);
+    setUtcMs(utcMs_);
+}
+
+ClockReading SimRuntime::readClock() {
+    return {local_, utcMs_, elapsedMs_};
 }
 
 TextExtent SimRuntime::measureText(const Font& font, const std::string& text) {
@@ -61,7 +82,7 @@ TextExtent SimRuntime::measureText(const Font& font, const std::string& text) {
 std::unique_ptr<TimerHandle> SimRuntime::startTimer(int intervalMs, std::function<void()> onDue) {
     auto timer = std::make_shared<SimTimer>();
     timer->interval = std::max(1, intervalMs);
-    timer->due = nowMs_ + timer->interval;
+    timer->due = utcMs_ + timer->interval;
     timer->sequence = timerSequence_++;
     timer->onDue = std::move(onDue);
     timers_.push_back(timer);
@@ -73,6 +94,7 @@ std::optional<std::int64_t> SimRuntime::nextTimerDue() const {
     for (const auto& t : timers_) {
         if (t->active && (!next || t->due < *next)) next = t->due;
     }
+    if (next) *next += nowMs() - utcMs_;
     return next;
 }
 
@@ -84,20 +106,25 @@ bool SimRuntime::runOneDueTimer(std::int64_t limit) {
         if (!next || t->due < next->due || (t->due == next->due && t->sequence < next->sequence)) next = t;
     }
     if (!next) return false;
-    nowMs_ = std::max(nowMs_, next->due);
+    if (next->due > utcMs_) passTime(next->due - utcMs_);
     // The next tick is counted from this one. A tick missed while the
     // handler ran long comes once, at the next chance, and is not queued.
     next->due += next->interval;
     dispatch([&] { next->onDue(); });
-    if (next->due < nowMs_) next->due = nowMs_;
+    if (next->due < utcMs_) next->due = utcMs_;
     return true;
 }
 
 void SimRuntime::advance(std::int64_t ms) {
-    const std::int64_t target = nowMs_ + ms;
+    const std::int64_t target = utcMs_ + ms;
     while (!ended_ && runOneDueTimer(target)) {
     }
-    nowMs_ = std::max(nowMs_, target);
+    if (target > utcMs_) passTime(target - utcMs_);
+}
+
+void SimRuntime::passTime(std::int64_t ms) {
+    setUtcMs(utcMs_ + ms);
+    elapsedMs_ += ms;
 }
 
 void SimRuntime::throwIfEnded() const {
@@ -112,7 +139,7 @@ void SimRuntime::yield() {
     throwIfEnded();
     ++yields_;
     if (yieldHook_) yieldHook_();
-    const std::int64_t limit = nowMs_;
+    const std::int64_t limit = utcMs_;
     while (!ended_ && runOneDueTimer(limit)) {
     }
     throwIfEnded();

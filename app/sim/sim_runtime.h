@@ -19,8 +19,13 @@ namespace vclock {
 // the way, in order, each at its own due time. Message boxes are answered
 // and modal windows closed by the test's own callbacks.
 //
+// The clock keeps UTC and the real time that passed, and shows local time
+// through a time zone (none: local time is UTC). Advancing moves both, as
+// does time passing while nothing runs (a suspend); setting the clock steps
+// the wall clock alone, as a user does. Timers follow the wall clock.
+//
 //   SimRuntime sim;
-//   sim.setNow(DateTime::fromCivil(2026, 12, 10) + ...);   // or setClock(y, m, d, h, mi, s)
+//   sim.setClock(2026, 12, 10, 7, 29, 59);
 //   MainForm form(sim, embeddedArtwork());
 //   form.start();
 //   sim.advance(150);                    // the first tick runs
@@ -38,13 +43,23 @@ public:
     ~SimRuntime() override;
 
     // --- the clock ---------------------------------------------------------
+    // Each of these steps the wall clock to a local time without running
+    // anything; no real time passes.
     void setClock(int year, int month, int day, int hour, int minute, int second, int millisecond = 0);
     void setTimeOfDay(int hour, int minute, int second, int millisecond = 0);
-    // Moves the clock without running anything (as if the wall clock jumped).
-    void setNowMs(std::int64_t msSinceZeroDate) { nowMs_ = msSinceZeroDate; }
-    std::int64_t nowMs() const { return nowMs_; }
+    void setNowMs(std::int64_t msSinceZeroDate);
+    // The local time, in milliseconds from the zero date.
+    std::int64_t nowMs() const { return localMs_; }
+    // Steps the wall clock to an instant in UTC, in milliseconds since 1970.
+    void setUtcMs(std::int64_t msSince1970);
+    // The local time's offset from UTC in seconds, at an instant given in
+    // seconds since 1970. It is asked each time the clock moves.
+    void setTimeZone(std::function<std::int64_t(std::int64_t secondsSince1970)> utcOffsetAt);
     // Moves the clock forward by `ms`, running every timer that falls due.
     void advance(std::int64_t ms);
+    // Real time passes while nothing runs: a suspended machine, a program
+    // held up. Timers that fell due meanwhile run once at the next advance.
+    void passTime(std::int64_t ms);
     // When the next enabled timer is due, if any.
     std::optional<std::int64_t> nextTimerDue() const;
     // Runs at the start of every yield, before pending events: a test can
@@ -85,7 +100,7 @@ public:
     void closeWindow(Window& window);
 
     // --- Runtime -----------------------------------------------------------
-    DateTime now() override;
+    ClockReading readClock() override;
     const RegionalForms& regionalForms() override { return forms_; }
     void setRegionalForms(RegionalForms forms) { forms_ = std::move(forms); }
     TextExtent measureText(const Font& font, const std::string& text) override;
@@ -107,13 +122,19 @@ private:
     struct SimTimer;
     class SimTimerHandle;
 
-    // Runs the earliest timer due at or before `limit`; false when none is.
+    // How far local time is ahead of UTC at an instant.
+    std::int64_t offsetMs(std::int64_t utcMs) const;
+    // Runs the earliest timer due at or before `limit` (UTC); false when none is.
     bool runOneDueTimer(std::int64_t limit);
     bool takesInput(const Window& window) const;
     void throwIfEnded() const;
 
     RegionalForms forms_;
-    std::int64_t nowMs_ = 0;
+    std::int64_t utcMs_ = 0;      // since 1970
+    std::int64_t localMs_ = 0;    // from the zero date, kept with utcMs_
+    DateTime local_;              // in whole seconds, kept with utcMs_
+    std::int64_t elapsedMs_ = 0;  // real time since the runtime started
+    std::function<std::int64_t(std::int64_t)> utcOffsetAt_;
     std::int64_t timerSequence_ = 0;
     std::vector<std::shared_ptr<SimTimer>> timers_;
     std::function<void()> yieldHook_;

@@ -85,10 +85,24 @@ void WinRuntime::route(MSG& message) {
     DispatchMessageW(&message);
 }
 
-DateTime WinRuntime::now() {
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    return DateTime::fromParts(DateTime::fromCivil(t.wYear, t.wMonth, t.wDay).days(), t.wHour, t.wMinute, t.wSecond);
+ClockReading WinRuntime::readClock() {
+    // 1 January 1970 in FILETIME's count of 100 ns from 1 January 1601.
+    constexpr std::uint64_t kUnixEpoch = 116444736000000000;
+    FILETIME utc{};
+    GetSystemTimeAsFileTime(&utc);
+    // Local time from the same instant, so that the two tell the zone's
+    // offset exactly; converted as GetLocalTime does, by the offset in force.
+    FILETIME localFile{};
+    SYSTEMTIME t{};
+    if (!FileTimeToLocalFileTime(&utc, &localFile) || !FileTimeToSystemTime(&localFile, &t)) GetLocalTime(&t);
+    const std::uint64_t ticks = (std::uint64_t{utc.dwHighDateTime} << 32) | utc.dwLowDateTime;
+    // The tick count goes on while the machine sleeps, unlike the unbiased
+    // interrupt time; its 10 to 16 ms steps are far finer than the second
+    // the alarm needs. (QueryInterruptTime, which also counts sleep, needs
+    // Windows 10 and is missing from Wine 8.)
+    return {DateTime::fromParts(DateTime::fromCivil(t.wYear, t.wMonth, t.wDay).days(), t.wHour, t.wMinute, t.wSecond),
+            (static_cast<std::int64_t>(ticks) - static_cast<std::int64_t>(kUnixEpoch)) / 10000,
+            static_cast<std::int64_t>(GetTickCount64())};
 }
 
 TextExtent WinRuntime::measureText(const Font& font, const std::string& text) {

@@ -39,7 +39,7 @@ public:
     void windowClosed(WindowHost& host);
 
     // Runtime
-    DateTime now() override;
+    ClockReading readClock() override;
     const RegionalForms& regionalForms() override { return forms_; }
     TextExtent measureText(const Font& font, const std::string& text) override;
     std::unique_ptr<TimerHandle> startTimer(int intervalMs, std::function<void()> onDue) override;

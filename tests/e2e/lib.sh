@@ -277,6 +277,28 @@ notice_window() { app_window_sized -eq 492 317; }
 
 notice_gone() { ! notice_window >/dev/null; }
 
+# close_notice: a key closes the alarm notice that shows.
+close_notice() {
+    notice=$(notice_window) || fail "no notice to close"
+    point_at $((x + 20)) $((y + 20))
+    answer "$notice" a
+    poll 5 notice_gone || fail "a key did not close the notice"
+}
+
+# caption_reads PATTERN: the caption ("V-Clock " and the time) matches it.
+caption_reads() { xdotool getwindowname "$main" 2>/dev/null | grep -q -- "$1"; }
+
+# steady SECONDS WHAT: the program runs on for a while without a notice.
+steady() {
+    steady_end=$(($(date +%s) + $1))
+    while [ "$(date +%s)" -lt "$steady_end" ]; do
+        app_alive || fail "the program ended at $2"
+        notice_gone || fail "a notice came at $2"
+        sleep 0.2
+    done
+    sleep_until_tick
+}
+
 # sleep_until_tick: the caption changes, so the clock still runs.
 sleep_until_tick() {
     first=$(xdotool getwindowname "$main")
@@ -306,22 +328,34 @@ run_and_leave() {
 }
 
 # Libfaketime, preloaded so that the program keeps its own pid. The fake
-# time is read from a file, so a test can step the clock while the program
-# runs; the monotonic clock stays true, so the timers keep their pace.
+# time is read from a file, so a test can shift the clock while the program
+# runs.
+# use_faketime TIME: only the wall clock shifts, as when the user sets the
+# clock; the monotonic and boot clocks stay true, so the timers keep their
+# pace. use_faketime TIME all: those shift alike, as when time really
+# passes, so a shift while the program is stopped looks like a suspend.
 faketime_lib=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 use_faketime() {
     [ -r "$faketime_lib" ] || skip "libfaketime is not installed"
     faketime_file="$work/faketime"
     set_clock "$1"
     faketime_env="LD_PRELOAD=$faketime_lib FAKETIME_TIMESTAMP_FILE=$faketime_file FAKETIME_NO_CACHE=1"
-    faketime_env="$faketime_env FAKETIME_DONT_FAKE_MONOTONIC=1"
+    [ "${2:-}" = all ] || faketime_env="$faketime_env FAKETIME_DONT_FAKE_MONOTONIC=1"
 }
 
 # set_clock 'YYYY-MM-DD hh:mm:ss': from now on the program's local clock
 # runs on from that time (an offset from the true clock).
 set_clock() {
     target=$(env ${app_tz:+TZ=$app_tz} date -d "$1" +%s) || fail "bad time $1"
-    printf '%+d\n' "$((target - $(date +%s)))" >"$faketime_file.new"
+    fake_offset "$((target - $(date +%s)))"
+}
+
+# shift_clock SECONDS: the program's clock moves on by SECONDS from where it is.
+shift_clock() { fake_offset "$(($(cat "$faketime_file") + $1))"; }
+
+# fake_offset SECONDS: the program's clock runs that far from the true one.
+fake_offset() {
+    printf '%+d\n' "$1" >"$faketime_file.new"
     mv "$faketime_file.new" "$faketime_file"
 }
 
