@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "app/text/text_folding.h"
+
 namespace vclock {
 namespace {
 
@@ -12,10 +14,9 @@ bool isAsciiPunctuation(char c) { return c > ' ' && c < 0x7f && !isAsciiLetter(c
 // What may join a left-out field to its neighbours, in UTF-8: blanks,
 // brackets, commas (Latin, Arabic, ideographic, full-width) and direction
 // marks.
-constexpr std::array<std::string_view, 4> kBlankJoiners{" ", "\t", "\xc2\xa0", "\xe2\x80\xaf"};
-constexpr std::array<std::string_view, 13> kOtherJoiners{
-    "(", ")", "[", "]", "{", "}", ",", "\xd8\x8c", "\xe3\x80\x81", "\xef\xbc\x8c",
-    "\xe2\x80\x8e", "\xe2\x80\x8f", "\xd8\x9c"};
+constexpr std::array<std::string_view, 2> kPlainBlanks{" ", "\t"};
+constexpr std::array<std::string_view, 10> kBracketsAndCommas{"(", ")", "[", "]", "{", "}", ",", "\xd8\x8c",
+                                                              "\xe3\x80\x81", "\xef\xbc\x8c"};
 
 enum Joiners { kBlanks = 1, kOthers = 2, kAll = 3 };
 
@@ -32,18 +33,24 @@ bool stripJoiners(std::string_view& text, bool fromEnd, int kinds) {
             more = stripped = true;
         };
         if (kinds & kOthers) {
-            for (const std::string_view j : kOtherJoiners) strip(j);
+            for (const std::string_view j : kBracketsAndCommas) strip(j);
+            for (const std::string_view j : kDirectionMarks) strip(j);
         }
         if (kinds & kBlanks) {
-            for (const std::string_view j : kBlankJoiners) strip(j);
+            for (const std::string_view j : kPlainBlanks) strip(j);
+            for (const std::string_view j : kWideBlanks) strip(j);
         }
     }
     return stripped;
 }
 
 bool onlyJoinersAndPunctuation(std::string_view text) {
-    stripJoiners(text, false, kAll);
-    return std::all_of(text.begin(), text.end(), isAsciiPunctuation);
+    while (!text.empty()) {
+        if (stripJoiners(text, false, kAll)) continue;
+        if (!isAsciiPunctuation(text.front())) return false;
+        text.remove_prefix(1);
+    }
+    return true;
 }
 
 // The literal text that stays on one side of a field left out at an end of

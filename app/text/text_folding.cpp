@@ -1,13 +1,7 @@
 #include "app/text/text_folding.h"
 
-#include <array>
-
 namespace vclock {
 namespace {
-
-// UTF-8 of the characters that fold: blanks beside space and tab, and marks.
-constexpr std::array<std::string_view, 2> kWideBlanks{"\xc2\xa0", "\xe2\x80\xaf"};
-constexpr std::array<std::string_view, 3> kDirectionMarks{"\xe2\x80\x8e", "\xe2\x80\x8f", "\xd8\x9c"};
 
 std::size_t lengthOfAny(std::string_view text, std::size_t at, const auto& sequences) {
     if (at == text.size() || static_cast<unsigned char>(text[at]) < 0x80) return 0;  // all are non-ASCII

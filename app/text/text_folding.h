@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -12,6 +13,10 @@ namespace vclock {
 // one; the direction marks U+200E, U+200F and U+061C are invisible and do
 // not count at all; ASCII letters compare without regard to case. Other
 // scripts compare byte for byte.
+
+// UTF-8 of the blanks beside space and tab, and of the direction marks.
+inline constexpr std::array<std::string_view, 2> kWideBlanks{"\xc2\xa0", "\xe2\x80\xaf"};
+inline constexpr std::array<std::string_view, 3> kDirectionMarks{"\xe2\x80\x8e", "\xe2\x80\x8f", "\xd8\x9c"};
 
 // The text as it compares: each run of blanks one ' ', no direction marks,
 // no blanks at either end.

@@ -15,6 +15,7 @@ TEST(DatePattern, FieldsLeftOutTakeTheirJoiners) {
     check("zone last, after a blank", "HH:mm:ss z", "HH:mm:ss");
     check("zone in brackets", "H:mm:ss (z)", "H:mm:ss");
     check("zone in square brackets", "tth:mm:ss [z]", "tth:mm:ss");
+    check("zone in brackets with a dot", "H:mm:ss [z. ]", "H:mm:ss");
     check("zone first", "z tth:mm:ss", "tth:mm:ss");
     check("zone after a comma", "h:mm:ss tt, z", "h:mm:ss tt");
     check("zone after a no-break space", "HH:mm:ss\xc2\xa0z", "HH:mm:ss");
