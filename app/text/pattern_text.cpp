@@ -1,5 +1,6 @@
 #include "app/text/pattern_text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "app/text/date_pattern.h"
