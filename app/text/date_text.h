@@ -18,11 +18,14 @@ std::string dateToText(DateTime value, const RegionalForms& forms);
 // year joined by hyphens ("25-Mar-01").
 std::string mediumDate(DateTime value, const RegionalForms& forms);
 
-// Text-to-date, lenient the way people type times: "7:30", "7:30 PM",
-// "7:30pm", "19:30", "7:30:15", "7 PM", a short date in the regional order
-// with or without a time, ISO "2001-03-25". Leading and trailing blanks are
-// ignored; anything else that is not part of a date or time rejects the
-// whole text. A time alone gives a value with date part zero.
+// Text-to-date: first by the region's own patterns, so that whatever
+// dateToText and mediumDate wrote reads back as the value they wrote; then
+// lenient the way people type times: "7:30", "7:30 PM", "7:30pm", "PM 7:30",
+// "19:30", "7:30:15", "7 PM", a short date in the regional order with or
+// without a time, ISO "2001-03-25". Blanks at either end, direction marks
+// and the kind of blank are ignored; anything else that is not part of a
+// date or time rejects the whole text. A time alone gives a value with date
+// part zero.
 std::optional<DateTime> textToDate(std::string_view text, const RegionalForms& forms);
 
 // The validity test: true exactly when textToDate succeeds.

@@ -111,12 +111,14 @@ expect_setting() {
 
 # start_app [PROGRAM]: the clock in the background, its pid in app_pid;
 # only the program sees the fake clock, the time zone of app_tz and the
-# English (United States) forms the expected texts are written in.
+# regional settings of app_lang: by default the English (United States)
+# forms the expected texts are written in.
 app_tz=
+app_lang=en_US.UTF-8
 faketime_env=
 start_app() {
     # shellcheck disable=SC2086  # the settings are separate words
-    env LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 $faketime_env ${app_tz:+TZ=$app_tz} "${1:-$program}" >"$work/app.out" 2>"$work/app.err" &
+    env LANG="$app_lang" LC_ALL="$app_lang" $faketime_env ${app_tz:+TZ=$app_tz} "${1:-$program}" >"$work/app.out" 2>"$work/app.err" &
     app_pid=$!
 }
 
