@@ -51,6 +51,13 @@ FrameSet Window::frameSet(const std::string& name) const {
     return FrameSet(std::move(members));
 }
 
+void Window::setView(WindowView* view) {
+    if (view_ && view != view_) {
+        for (const auto& e : elements_) e->fetchEditedText();
+    }
+    view_ = view;
+}
+
 void Window::invalidate(const Rect& area) {
     if (area.empty() || !view_) return;
     view_->invalidate(area);
@@ -167,6 +174,10 @@ void Window::requestClose() {
     } else {
         unload();
     }
+}
+
+void Window::endingSoon() {
+    if (loaded_ && events.endingSoon) events.endingSoon();
 }
 
 void showModal(Window& dialog, Window& owner) {

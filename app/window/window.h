@@ -29,6 +29,9 @@ public:
     virtual void windowStateChanged() {}
     // A text field or button changed place, visibility or text.
     virtual void controlChanged(Element&) {}
+    // The text of a native text field that reported an edit
+    // (Element::fieldEdited); a view without native fields is never asked.
+    virtual std::string fieldText(const Element&) { return {}; }
     // An element's pointer style or mouse icon changed.
     virtual void pointerChanged() {}
     virtual void focusRequested(Element&) {}
@@ -45,6 +48,10 @@ struct WindowEvents {
     // The platform closes the window (the close key, logging out). Without
     // a handler the window is unloaded.
     std::function<void()> closeRequest;
+    // The platform may end the program soon without a close to wait for:
+    // logging off, which can still be cancelled, or the display gone.
+    // Stores now what unloading would store; nothing closes.
+    std::function<void()> endingSoon;
 };
 
 // A window as data: its attributes, its elements in one stacking order,
@@ -89,7 +96,8 @@ public:
 
     WindowEvents events;
 
-    void setView(WindowView* view) { view_ = view; }
+    // A view that goes leaves the text typed into its fields behind.
+    void setView(WindowView* view);
     WindowView* view() const { return view_; }
 
     // Marks client pixels as changed.
@@ -124,6 +132,8 @@ public:
     void load();
     void unload();
     void requestClose();
+    // Runs the endingSoon handler while the window is loaded.
+    void endingSoon();
 
 private:
     Runtime& runtime_;
