@@ -1,6 +1,7 @@
 #include "app/qt/window_host.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 
 #include "app/qt/picture_image.h"
 #include "app/qt/qt_painter.h"
+#include "app/qt/typed_keys.h"
 #include "app/runtime.h"
 
 namespace vclock::qt {
@@ -83,9 +85,13 @@ void WindowHost::createControl(Element& element) {
     if (element.kind() == ElementKind::TextField) {
         auto* edit = new QLineEdit(this);
         edit->setFrame(false);
-        connect(edit, &QLineEdit::textEdited, this, [this, &element](const QString& text) {
-            toWindow([&](Window&) { element.setText(text.toStdString()); });
-        });
+        // The field has no length limit of its own (QLineEdit's default is 32767).
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        // The core fetches the text when it reads it; a key only marks it changed.
+        const auto edited = [this, &element] { toWindow([&](Window&) { element.fieldEdited(); }); };
+        // Before the key preview below, which must see each key on its own.
+        typedKeys_[&element] = new TypedKeys(*edit, edited);
+        connect(edit, &QLineEdit::textEdited, this, edited);
         control = edit;
     } else {
         auto* button = new QPushButton(this);
@@ -114,7 +120,10 @@ void WindowHost::syncControl(Element& element, QWidget& control) {
     control.setPalette(palette);
     const QString text = QString::fromStdString(element.text());
     if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() != text) {
+            typedKeys_.at(&element)->flush();  // typed before the core's text, so replaced by it
+            edit->setText(text);
+        }
         edit->setAlignment(look.align == Align::Center  ? Qt::AlignHCenter
                            : look.align == Align::Right ? Qt::AlignRight
                                                         : Qt::AlignLeft);
@@ -122,6 +131,13 @@ void WindowHost::syncControl(Element& element, QWidget& control) {
         button->setText(text);
     }
     control.setVisible(element.shown());
+}
+
+std::string WindowHost::fieldText(const Element& element) {
+    const auto it = typedKeys_.find(&element);
+    if (it == typedKeys_.end()) return {};
+    it->second->flush();
+    return it->second->edit().text().toStdString();
 }
 
 void WindowHost::invalidate(const Rect& area) { update(qtRect(area)); }

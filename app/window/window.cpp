@@ -10,7 +10,10 @@ namespace vclock {
 Window::Window(Runtime& runtime, std::string name, int clientWidthTwips, int clientHeightTwips)
     : runtime_(runtime), name_(std::move(name)), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips) {}
 
-Window::~Window() = default;
+Window::~Window() {
+    // A host that outlives its window (one the runtime owns) stops showing it.
+    if (view_) view_->unloaded();
+}
 
 void Window::setCaption(std::string_view caption) {
     // Written on every tick, usually with the same text: only a change is

@@ -35,6 +35,7 @@ public:
     // An element's pointer style or mouse icon changed.
     virtual void pointerChanged() {}
     virtual void focusRequested(Element&) {}
+    // The window was unloaded, or destroyed while its view lives on.
     virtual void unloaded() {}
 };
 
