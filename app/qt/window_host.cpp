@@ -16,6 +16,10 @@
 #include <QScreen>
 #include <QToolTip>
 
+#if __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#endif
+
 #include "app/qt/picture_image.h"
 #include "app/qt/qt_painter.h"
 #include "app/qt/typed_keys.h"
@@ -259,6 +263,23 @@ bool WindowHost::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+bool WindowHost::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+#if __has_include(<xcb/xcb.h>)
+    // Another program destroyed the native window (xdotool windowclose, a
+    // session's teardown): the window closes as any close does, once Qt is
+    // done with the event.
+    if (eventType == "xcb_generic_event_t" && !closing_) {
+        const auto* generic = static_cast<const xcb_generic_event_t*>(message);
+        const auto* destroyed = reinterpret_cast<const xcb_destroy_notify_event_t*>(generic);
+        if ((generic->response_type & 0x7f) == XCB_DESTROY_NOTIFY && destroyed->window == internalWinId()) {
+            QMetaObject::invokeMethod(
+                this, [this] { toWindow([](Window& w) { w.requestClose(); }); }, Qt::QueuedConnection);
+        }
+    }
+#endif
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void WindowHost::updatePointer(QPoint at) {
