@@ -43,8 +43,8 @@ OutsideEndings::OutsideEndings(Runtime& runtime, Window& mainWindow) : runtime_(
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
         wakeRead_ = fds[0];
         wakeWrite = fds[1];
-        wake_ = new QSocketNotifier(wakeRead_, QSocketNotifier::Read, this);
-        connect(wake_, &QSocketNotifier::activated, this, [this] { signalled(); });
+        auto* wake = new QSocketNotifier(wakeRead_, QSocketNotifier::Read, this);
+        connect(wake, &QSocketNotifier::activated, this, [this] { signalled(); });
         struct sigaction action {};
         action.sa_handler = &wakeOnSignal;
         sigemptyset(&action.sa_mask);

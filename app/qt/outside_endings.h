@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QSocketNotifier;
-
 namespace vclock {
 class Runtime;
 class Window;
@@ -44,8 +42,7 @@ private:
 
     Runtime& runtime_;
     Window& mainWindow_;
-    int wakeRead_ = -1;
-    QSocketNotifier* wake_ = nullptr;
+    int wakeRead_ = -1;  // the pipe's read end, watched by the event loop
 };
 
 }  // namespace vclock::qt

@@ -97,7 +97,9 @@ public:
 
     WindowEvents events;
 
-    // A view that goes leaves the text typed into its fields behind.
+    // A view that goes leaves the text typed into its fields behind. A view
+    // is detached before it goes; a window that goes first tells its view
+    // (WindowView::unloaded).
     void setView(WindowView* view);
     WindowView* view() const { return view_; }
 
