@@ -11,8 +11,8 @@ namespace {
 
 // While keys flood in, an insert is followed by a rest of kRest times its
 // length; painting the new text takes about as long again, so the field
-// takes about a fifth of the time.
-constexpr qint64 kRest = 8;
+// takes about a tenth of the time.
+constexpr qint64 kRest = 16;
 
 // A key that only inserts its text, as QLineEdit would insert it.
 bool insertsText(const QKeyEvent& key) {
