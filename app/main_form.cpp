@@ -45,6 +45,8 @@ MainForm::MainForm(Runtime& runtime, const Artwork& artwork)
     window_.events.unload = [this] { Form_Unload(); };
     // A close by the platform (the close key, logging off) leaves the way the exit control does.
     window_.events.closeRequest = [this] { unloadAndEnd(window_); };
+    // Before an ending that may not wait for a close, the entry is stored as the unload would store it.
+    window_.events.endingSoon = [this] { Form_Unload(); };
     Element& exit = window_.element("imgexit0");
     exit.events.mouseDown = [this](MouseButton button) { exit_.imgexit0_MouseDown(button); };
     exit.events.mouseUp = [this](MouseButton button) { exit_.imgexit0_MouseUp(button); };

@@ -26,8 +26,8 @@ struct QuietClock {
 
     SimRuntime sim;
     QuietRuntime quiet{sim};
+    PixelCountingView view;  // outlives the window it watches
     MainForm form{quiet, embeddedArtwork()};
-    PixelCountingView view;
 };
 
 // Runs `step` once per iteration with the clock moved on by `stepMs` first,

@@ -40,8 +40,8 @@ private:
 // The tick followed by the core's painting of what it changed, as the
 // backend's paint event asks for it: one paint per changed rectangle.
 void BM_TickAndPaint(benchmark::State& state) {
+    RectCollectingView view;  // outlives the window it watches
     QuietClock clock;
-    RectCollectingView view;
     clock.form.window().setView(&view);
     CountingPainter painter;
     const auto tickAndPaint = [&] {

@@ -9,4 +9,9 @@ void unloadAndEnd(Window& mainWindow) {
     mainWindow.runtime().end();
 }
 
+void closeAndEnd(Window& mainWindow) {
+    mainWindow.requestClose();
+    if (!mainWindow.runtime().ended()) mainWindow.runtime().end();
+}
+
 }  // namespace vclock

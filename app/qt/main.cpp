@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/main_form.h"
+#include "app/qt/outside_endings.h"
 #include "app/qt/qt_runtime.h"
 #include "assets/artwork.h"
 
@@ -9,7 +10,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vordane Clock"));
     vclock::qt::QtRuntime runtime;
     vclock::MainForm form(runtime, vclock::embeddedArtwork());
+    vclock::qt::OutsideEndings endings(runtime, form.window());
     form.start();
     if (runtime.ended()) return 0;
+    endings.storeAtExit();
     return QApplication::exec();
 }

@@ -109,12 +109,15 @@ void QtRuntime::yield() {
 void QtRuntime::showModal(Window& dialog, Window& owner) {
     throwIfEnded();
     if (!dialog.loaded()) return;
-    WindowHost* h = host(dialog, hostOf(owner));
+    QPointer<WindowHost> h = host(dialog, hostOf(owner));
     QEventLoop loop;
     h->onUnloaded = [&loop] { loop.quit(); };
     h->setWindowModality(Qt::ApplicationModal);
     h->show();
     if (dialog.loaded()) loop.exec();
+    // Ended while it showed, the dialog is still loaded and unloads later,
+    // when its window goes; the loop is gone by then.
+    if (h) h->onUnloaded = nullptr;
     throwIfEnded();
 }
 

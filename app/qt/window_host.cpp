@@ -1,6 +1,7 @@
 #include "app/qt/window_host.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include <QCloseEvent>
@@ -15,8 +16,13 @@
 #include <QScreen>
 #include <QToolTip>
 
+#if __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#endif
+
 #include "app/qt/picture_image.h"
 #include "app/qt/qt_painter.h"
+#include "app/qt/typed_keys.h"
 #include "app/runtime.h"
 
 namespace vclock::qt {
@@ -83,9 +89,13 @@ void WindowHost::createControl(Element& element) {
     if (element.kind() == ElementKind::TextField) {
         auto* edit = new QLineEdit(this);
         edit->setFrame(false);
-        connect(edit, &QLineEdit::textEdited, this, [this, &element](const QString& text) {
-            toWindow([&](Window&) { element.setText(text.toStdString()); });
-        });
+        // The field has no length limit of its own (QLineEdit's default is 32767).
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        // The core fetches the text when it reads it; a key only marks it changed.
+        const auto edited = [this, &element] { toWindow([&](Window&) { element.fieldEdited(); }); };
+        // Before the key preview below, which must see each key on its own.
+        typedKeys_[&element] = new TypedKeys(*edit, edited);
+        connect(edit, &QLineEdit::textEdited, this, edited);
         control = edit;
     } else {
         auto* button = new QPushButton(this);
@@ -114,7 +124,10 @@ void WindowHost::syncControl(Element& element, QWidget& control) {
     control.setPalette(palette);
     const QString text = QString::fromStdString(element.text());
     if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() != text) {
+            typedKeys_.at(&element)->flush();  // typed before the core's text, so replaced by it
+            edit->setText(text);
+        }
         edit->setAlignment(look.align == Align::Center  ? Qt::AlignHCenter
                            : look.align == Align::Right ? Qt::AlignRight
                                                         : Qt::AlignLeft);
@@ -122,6 +135,13 @@ void WindowHost::syncControl(Element& element, QWidget& control) {
         button->setText(text);
     }
     control.setVisible(element.shown());
+}
+
+std::string WindowHost::fieldText(const Element& element) {
+    const auto it = typedKeys_.find(&element);
+    if (it == typedKeys_.end()) return {};
+    it->second->flush();
+    return it->second->edit().text().toStdString();
 }
 
 void WindowHost::invalidate(const Rect& area) { update(qtRect(area)); }
@@ -243,6 +263,23 @@ bool WindowHost::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+bool WindowHost::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+#if __has_include(<xcb/xcb.h>)
+    // Another program destroyed the native window (xdotool windowclose, a
+    // session's teardown): the window closes as any close does, once Qt is
+    // done with the event.
+    if (eventType == "xcb_generic_event_t" && !closing_) {
+        const auto* generic = static_cast<const xcb_generic_event_t*>(message);
+        const auto* destroyed = reinterpret_cast<const xcb_destroy_notify_event_t*>(generic);
+        if ((generic->response_type & 0x7f) == XCB_DESTROY_NOTIFY && destroyed->window == internalWinId()) {
+            QMetaObject::invokeMethod(
+                this, [this] { toWindow([](Window& w) { w.requestClose(); }); }, Qt::QueuedConnection);
+        }
+    }
+#endif
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void WindowHost::updatePointer(QPoint at) {

@@ -14,6 +14,8 @@ class Runtime;
 
 namespace vclock::qt {
 
+class TypedKeys;
+
 // A top-level Qt widget showing one core window: it paints the rectangles
 // the window reports as changed, hands the mouse and keys to the window,
 // and keeps native controls (line edits, push buttons) over the window's
@@ -34,6 +36,7 @@ public:
     void captionChanged() override;
     void windowStateChanged() override;
     void controlChanged(Element& element) override;
+    std::string fieldText(const Element& element) override;
     void pointerChanged() override;
     void focusRequested(Element& element) override;
     void unloaded() override;
@@ -47,6 +50,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -65,6 +69,7 @@ private:
     Runtime& runtime_;
     Window* window_;  // null once unloaded
     std::map<Element*, QWidget*> controls_;
+    std::map<const Element*, TypedKeys*> typedKeys_;  // of each text field's edit, its child
     PictureHandle cursorPicture_;  // what cursor_ shows
     QCursor cursor_;
     long long paintedPixels_ = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/lifecycle/program_exit.h"
 #include "app/win32/win_text.h"
 #include "app/win32/window_host.h"
 #include "app/win32/windows_regional_forms.h"
@@ -153,6 +154,7 @@ WindowHost* WinRuntime::openHost(const Window& window) const {
 }
 
 void WinRuntime::showWindow(Window& window) {
+    mainWindow_ = &window;
     WindowHost* host = openHost(window);
     if (!host) {
         hosts_.push_back(std::make_unique<WindowHost>(*this, window, nullptr));
@@ -214,6 +216,14 @@ void WinRuntime::windowClosed(WindowHost& closedHost) {
         return h.get() != &closedHost && !h->closed() && !h->keyPreview();
     });
     if (!anyOpen && !closedHost.keyPreview()) PostQuitMessage(0);
+}
+
+void WinRuntime::sessionMayEnd() {
+    if (mainWindow_) dispatch([this] { mainWindow_->endingSoon(); });
+}
+
+void WinRuntime::sessionEnds() {
+    if (mainWindow_) dispatch([this] { closeAndEnd(*mainWindow_); });
 }
 
 HWND WinRuntime::activeOwner() const {

@@ -37,6 +37,12 @@ public:
     void route(MSG& message);
     // A window's unload has closed it on screen.
     void windowClosed(WindowHost& host);
+    // The user's session may end (it can still be cancelled): the main
+    // window stores what its unload would store.
+    void sessionMayEnd();
+    // The session ends: the main window closes as any close does, and the
+    // program ends.
+    void sessionEnds();
 
     // Runtime
     ClockReading readClock() override;
@@ -72,6 +78,7 @@ private:
     UINT_PTR nextTimerId_ = 1;
     std::map<UINT_PTR, std::shared_ptr<std::function<void()>>> timers_;
     std::vector<std::unique_ptr<WindowHost>> hosts_;
+    Window* mainWindow_ = nullptr;  // the one put on screen by showWindow; dialogs show modally
     RegistrySettingsStore store_;
     RegionalForms forms_;
     FontCache measureFonts_;

@@ -168,6 +168,8 @@ void WindowHost::createControls() {
                                        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)),
                                        runtime_.instance(), nullptr);
         if (!control) continue;
+        // A field has no length limit of its own (an EDIT's default is 32767).
+        if (field) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(e->look().font)), FALSE);
         controls_.push_back({e.get(), control, CreateSolidBrush(toColorRef(e->look().backColor))});
         controlChanged(*e);
@@ -191,6 +193,13 @@ void WindowHost::controlChanged(Element& element) {
         if (textOf(c.hwnd) != text) SetWindowTextW(c.hwnd, text.c_str());
         ShowWindow(c.hwnd, element.shown() && !r.empty() ? SW_SHOWNA : SW_HIDE);
     }
+}
+
+std::string WindowHost::fieldText(const Element& element) {
+    for (const Control& c : controls_) {
+        if (c.element == &element) return toUtf8(textOf(c.hwnd));
+    }
+    return {};
 }
 
 void WindowHost::focusRequested(Element& element) {
@@ -381,8 +390,8 @@ LRESULT WindowHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!c) break;
             Element& element = *c->element;
             if (HIWORD(wParam) == EN_CHANGE) {
-                std::string text = toUtf8(textOf(c->hwnd));
-                runtime_.dispatch([&] { element.setText(std::move(text)); });
+                // The core fetches the text when it reads it; a key only marks it changed.
+                runtime_.dispatch([&] { element.fieldEdited(); });
             } else if (HIWORD(wParam) == BN_CLICKED && element.events.click) {
                 runtime_.dispatch([&] { element.events.click(); });
             }
@@ -400,9 +409,14 @@ LRESULT WindowHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             runtime_.dispatch([&] { window_.requestClose(); });
             return 0;
         case WM_QUERYENDSESSION:
+            // Another program may still cancel the end: the entry is stored
+            // now, and the close follows with WM_ENDSESSION.
+            runtime_.sessionMayEnd();
             return TRUE;
         case WM_ENDSESSION:
-            if (wParam) runtime_.dispatch([&] { window_.requestClose(); });
+            // Windows may end the process once this returns; every window
+            // gets it, and the first closes the program's main window.
+            if (wParam) runtime_.sessionEnds();
             return 0;
         default:
             break;

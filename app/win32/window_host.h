@@ -47,6 +47,7 @@ public:
     void captionChanged() override;
     void windowStateChanged() override;
     void controlChanged(Element& element) override;
+    std::string fieldText(const Element& element) override;
     void pointerChanged() override;
     void focusRequested(Element& element) override;
     void unloaded() override;

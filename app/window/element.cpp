@@ -111,9 +111,23 @@ void Element::setPicture(PictureHandle picture) {
     });
 }
 
+const std::string& Element::text() const {
+    fetchEditedText();
+    return text_;
+}
+
+void Element::fetchEditedText() const {
+    if (!fieldEdited_) return;
+    fieldEdited_ = false;
+    if (WindowView* view = window_.view()) text_ = view->fieldText(*this);
+}
+
 void Element::setText(std::string text) {
-    if (text == text_) return;
+    // Text typed since the last read is replaced without being fetched; it
+    // may differ from the new text even where text_ does not.
+    if (text == text_ && !fieldEdited_) return;
     changeLook([&] {
+        fieldEdited_ = false;
         text_ = std::move(text);
         fitTextIfAutoSized();
     });

@@ -72,9 +72,17 @@ public:
     // the picture is shared, never copied.
     void setPicture(PictureHandle picture);
 
-    // Caption of a label or button, text of a text field.
-    const std::string& text() const { return text_; }
+    // Caption of a label or button, text of a text field. While the user
+    // types, a text field's text lives in the backend's native field: the
+    // backend only reports that it changed, and the text is fetched once
+    // when someone reads it, so a key costs the same however long the text.
+    const std::string& text() const;
     void setText(std::string text);
+    // The user changed the text in the backend's native field.
+    void fieldEdited() { fieldEdited_ = true; }
+    // Takes over the native field's text now, if the user changed it: for
+    // a window whose view goes away.
+    void fetchEditedText() const;
 
     const ElementLook& look() const { return look_; }
     void setLook(ElementLook look);
@@ -115,7 +123,8 @@ private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
     PictureHandle picture_;
-    std::string text_;
+    mutable std::string text_;
+    mutable bool fieldEdited_ = false;  // text_ is behind the native field
     ElementLook look_;
     MousePointer mousePointer_ = MousePointer::Default;
     IconHandle mouseIcon_;

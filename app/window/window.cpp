@@ -10,7 +10,10 @@ namespace vclock {
 Window::Window(Runtime& runtime, std::string name, int clientWidthTwips, int clientHeightTwips)
     : runtime_(runtime), name_(std::move(name)), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips) {}
 
-Window::~Window() = default;
+Window::~Window() {
+    // A host that outlives its window (one the runtime owns) stops showing it.
+    if (view_) view_->unloaded();
+}
 
 void Window::setCaption(std::string_view caption) {
     // Written on every tick, usually with the same text: only a change is
@@ -49,6 +52,13 @@ FrameSet Window::frameSet(const std::string& name) const {
         if (!m) throw std::out_of_range("frame set " + name + " has a gap");
     }
     return FrameSet(std::move(members));
+}
+
+void Window::setView(WindowView* view) {
+    if (view_ && view != view_) {
+        for (const auto& e : elements_) e->fetchEditedText();
+    }
+    view_ = view;
 }
 
 void Window::invalidate(const Rect& area) {
@@ -167,6 +177,10 @@ void Window::requestClose() {
     } else {
         unload();
     }
+}
+
+void Window::endingSoon() {
+    if (loaded_ && events.endingSoon) events.endingSoon();
 }
 
 void showModal(Window& dialog, Window& owner) {

@@ -29,9 +29,13 @@ public:
     virtual void windowStateChanged() {}
     // A text field or button changed place, visibility or text.
     virtual void controlChanged(Element&) {}
+    // The text of a native text field that reported an edit
+    // (Element::fieldEdited); a view without native fields is never asked.
+    virtual std::string fieldText(const Element&) { return {}; }
     // An element's pointer style or mouse icon changed.
     virtual void pointerChanged() {}
     virtual void focusRequested(Element&) {}
+    // The window was unloaded, or destroyed while its view lives on.
     virtual void unloaded() {}
 };
 
@@ -45,6 +49,10 @@ struct WindowEvents {
     // The platform closes the window (the close key, logging out). Without
     // a handler the window is unloaded.
     std::function<void()> closeRequest;
+    // The platform may end the program soon without a close to wait for:
+    // logging off, which can still be cancelled, or the display gone.
+    // Stores now what unloading would store; nothing closes.
+    std::function<void()> endingSoon;
 };
 
 // A window as data: its attributes, its elements in one stacking order,
@@ -89,7 +97,10 @@ public:
 
     WindowEvents events;
 
-    void setView(WindowView* view) { view_ = view; }
+    // A view that goes leaves the text typed into its fields behind. A view
+    // is detached before it goes; a window that goes first tells its view
+    // (WindowView::unloaded).
+    void setView(WindowView* view);
     WindowView* view() const { return view_; }
 
     // Marks client pixels as changed.
@@ -124,6 +135,8 @@ public:
     void load();
     void unload();
     void requestClose();
+    // Runs the endingSoon handler while the window is loaded.
+    void endingSoon();
 
 private:
     Runtime& runtime_;

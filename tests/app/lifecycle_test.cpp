@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "app/lifecycle/program_exit.h"
 #include "assets/main_window_layout.h"
 #include "tests/support/clock_fixture.h"
 
@@ -200,6 +201,40 @@ TEST_F(LifecycleTest, APlatformCloseWhileTheFirstRunMessageWaitsEndsWithoutFinis
     EXPECT_TRUE(sim.ended());
     EXPECT_FALSE(sim.store().contains("Vordane Clock", "Popup", "okornot")) << "the answer came after the end";
     EXPECT_EQ(element("imgexit0").width(), 480);
+}
+
+// A signal or the session's end reaches the program wherever it waits; the
+// notice's close must not reload the field over the typed text first.
+TEST_F(LifecycleTest, AnEndingFromOutsideWhileTheNoticeShowsStoresTheTypedText) {
+    acknowledgeFreeInfo();
+    form.start();
+    sim.click(form.window(), centreOf("imgalarmdisplay"));
+    sim.advance(300);
+    element("txtalarm").setText("10:15:22 AM");
+    sim.click(form.window(), kBackground);
+    element("txtalarm").setText("9:09");  // typed, never committed
+    sim.setModalHandler([&](Window&) { closeAndEnd(form.window()); });
+    sim.advance(3000);
+    ASSERT_EQ(sim.modalShows(), 1);
+    EXPECT_TRUE(sim.ended());
+    EXPECT_FALSE(form.window().loaded());
+    EXPECT_EQ(storedAlarm(), "9:09:00 AM");
+}
+
+TEST_F(LifecycleTest, AnEndingThatMayNotWaitStoresTheTypedEntryAndTheProgramRunsOn) {
+    acknowledgeFreeInfo();
+    form.start();
+    element("txtalarm").setText("9:09");
+    form.window().endingSoon();
+    EXPECT_EQ(storedAlarm(), "9:09:00 AM");
+    EXPECT_FALSE(sim.ended());
+    EXPECT_TRUE(form.window().loaded());
+    EXPECT_TRUE(form.alarmEntry().alarmtime().isEmpty()) << "stored, not armed";
+
+    element("txtalarm").setText("6:45");
+    sim.dispatch([&] { closeAndEnd(form.window()); });
+    form.window().endingSoon();
+    EXPECT_EQ(storedAlarm(), "6:45:00 AM") << "the close stored the entry once more; nothing after the end";
 }
 
 TEST_F(LifecycleTest, LeavingWithAnInvalidEntryKeepsTheStoredTime) {

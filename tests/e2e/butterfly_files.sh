@@ -1,7 +1,8 @@
 #!/bin/sh
 # Butterfly files beside the program that are missing, empty, truncated,
-# hostile or not files at all, also swapped while the pointer is over the
-# exit control: the clock keeps running and the exit control still ends it.
+# hostile or not files at all (a folder, a named pipe with or without a
+# writer, endless devices), also swapped while the pointer is over the exit
+# control: the clock keeps running and the exit control still ends it.
 . "$(dirname "$0")/lib.sh"
 
 start_x
@@ -48,6 +49,9 @@ put() {
             cut-*) head -c "${1#cut-}" "$work/good.ico" >"$work/prog/$f" ;;
             hostile-*) hostile "${1#hostile-}" >"$work/prog/$f" ;;
             folder) mkdir "$work/prog/$f" ;;
+            pipe) mkfifo "$work/prog/$f" ;;
+            zero) ln -s /dev/zero "$work/prog/$f" ;;
+            random) ln -s /dev/urandom "$work/prog/$f" ;;
             large) head -c 5000000 /dev/urandom >"$work/prog/$f" ;;
             text) printf 'not an icon\n' >"$work/prog/$f" ;;
         esac
@@ -71,7 +75,7 @@ leave() {
 }
 
 for case in missing empty good cut-6 cut-22 cut-60 "cut-$((size / 2))" "cut-$((size - 1))" \
-    hostile-count hostile-offset hostile-length hostile-bitmap hostile-depth folder large text; do
+    hostile-count hostile-offset hostile-length hostile-bitmap hostile-depth folder large text pipe zero random; do
     put "$case"
     start_app "$copy"
     wait_main
@@ -82,12 +86,23 @@ for case in missing empty good cut-6 cut-22 cut-60 "cut-$((size / 2))" "cut-$((s
     leave "$case"
 done
 
+# A pipe with a writer that holds it open and never writes.
+put pipe
+exec 3<>"$work/prog/buttfly01.ico"
+start_app "$copy"
+wait_main
+poll 10 caption_ticks || fail "held pipe: the caption never showed the time"
+wave
+sleep_until_tick
+leave "held pipe"
+exec 3<&-
+
 # Files swapped for bad ones while the pointer rests on the exit control.
 put good
 start_app "$copy"
 wait_main
 poll 10 caption_ticks || fail "swap: the caption never showed the time"
-for case in hostile-bitmap missing cut-22 good empty; do
+for case in hostile-bitmap missing pipe cut-22 zero good empty; do
     put "$case"
     wave
     app_alive || fail "swap to $case: the program ended"

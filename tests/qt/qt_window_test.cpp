@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 
 #include "app/main_form.h"
@@ -81,6 +84,66 @@ TEST_F(QtWindowTest, TicksRepaintOnlyWhatChanged) {
     const long long perTick = (host->paintedPixels() - before) / 6;
     EXPECT_GT(host->paintedPixels(), before);
     EXPECT_LT(perTick, 480000 / 4);
+}
+
+// The entry field as the user types into it: keys arrive as the window
+// system delivers them, many at once when the clock is busy.
+class QtTypingTest : public QtWindowTest {
+protected:
+    void SetUp() override {
+        QtWindowTest::SetUp();
+        field.setVisible(true);
+        edit = host->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        edit->selectAll();
+    }
+
+    static void postKey(QWidget* to, int key, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
+        QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+        QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+    }
+    void postText(const QString& text) {
+        for (const QChar c : text) postKey(edit, c.unicode(), QString(c));
+    }
+
+    Element& field = form.window().element("txtalarm");
+    QLineEdit* edit = nullptr;
+};
+
+TEST_F(QtTypingTest, AKeyBurstReachesTheCoreWholeInOrderAndWithoutALengthLimit) {
+    // Beyond QLineEdit's own default limit of 32767 characters.
+    QString burst;
+    for (int i = 0; burst.size() < 40000; ++i) burst += QString::number(i % 10);
+    postText(burst);
+    runEventsFor(50);
+    EXPECT_EQ(field.text(), burst.toStdString());
+
+    // Keys that are not plain text keep their place among the characters.
+    postText("ab");
+    postKey(edit, Qt::Key_Backspace, QString(QChar(8)));
+    postText("c");
+    postKey(edit, Qt::Key_A, "a", Qt::ControlModifier);  // select all
+    postText("9:09");
+    runEventsFor(50);
+    EXPECT_EQ(field.text(), "9:09");
+    EXPECT_EQ(edit->text(), "9:09");
+}
+
+TEST_F(QtTypingTest, TheCoreReadsAndWritesAfterKeysThatWereDeliveredBefore) {
+    const auto send = [this](const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, c.unicode(), Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(edit, &press);
+        }
+    };
+    send("7:45");
+    EXPECT_EQ(field.text(), "7:45") << "read before the burst is inserted";
+    send("abc");
+    field.setText("12:00:00 PM");  // the door reloads the field
+    runEventsFor(20);
+    EXPECT_EQ(edit->text(), "12:00:00 PM") << "the keys came first, so the core's text replaces them";
+    EXPECT_EQ(field.text(), "12:00:00 PM");
 }
 
 }  // namespace

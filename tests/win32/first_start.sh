@@ -2,48 +2,18 @@
 # The program's first start in a fresh registry, in a real window under Wine:
 # the alarm time is seeded, the "Free Info" message answered with Return
 # stores "false", and a press and release on the exit control ends the
-# program. Needs a display, WINEPREFIX and a running wineserver.
-# Usage: first_start.sh VordaneClock.exe SOURCE_FOLDER
-set -eu
-exe=$1
-top=$2
-key='HKCU\Software\Vordane Clock'
+# program. Usage: first_start.sh VordaneClock.exe SOURCE_FOLDER
+. "$(dirname "$0")/lib.sh"
 
 if ! grep -rqs '"Free Info"' "$top/app" "$top/settings"; then
   echo "first_start: the first-run message is not in the core yet; skipped"
   exit 0
 fi
 
-fail() {
-  echo "first_start: FAILED: $*"
-  kill "$pid" 2>/dev/null || true
-  exit 1
-}
-
-# Prints the data of one string value, or nothing.
-value() {
-  wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
-}
-
-# Runs a check every half second until it holds or `seconds` have passed.
-within() {
-  seconds=$1
-  shift
-  tries=$((seconds * 2))
-  while [ "$tries" -gt 0 ]; do
-    if "$@"; then return 0; fi
-    sleep 0.5
-    tries=$((tries - 1))
-  done
-  return 1
-}
-
 message_box() { xdotool search --name '^Free Info$' 2>/dev/null | head -n 1; }
 has_message_box() { [ -n "$(message_box)" ]; }
 alarm_seeded() { [ "$(value Alarm currentime)" = "12:00:00 PM" ]; }
 acknowledged() { [ "$(value Popup okornot)" = "false" ]; }
-running() { kill -0 "$pid" 2>/dev/null; }
-ended() { ! running; }
 
 wine reg delete "$key" /f >/dev/null 2>&1 || true
 
@@ -69,13 +39,8 @@ within 20 answer || true
 within 5 acknowledged || fail "Popup/okornot is '$(value Popup okornot)' after OK, not false"
 running || fail "the program ended after the message"
 
-# The exit control, enlarged after the answer, covers 90..256 x 254..454.
 sleep 1
-xdotool mousemove 120 300
-sleep 0.3
-xdotool mousedown 1
-sleep 0.3
-xdotool mouseup 1
+press_exit
 within 20 ended || fail "the program still runs after a press and release on the exit control"
 alarm_seeded || fail "Alarm/currentime is '$(value Alarm currentime)' after the exit"
 echo "first_start: passed"

@@ -1,0 +1,87 @@
+# Shared helpers of the real-window tests under Wine, sourced by each
+# script; tools/test-win32 runs every other script here. Each script gets
+# the program and the source folder, a display, WINEPREFIX and a running
+# wineserver; every wait is bounded.
+set -eu
+exe=$1
+top=$2
+name=$(basename "$0" .sh)
+key='HKCU\Software\Vordane Clock'
+pid=
+
+fail() {
+    echo "$name: FAILED: $*"
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    exit 1
+}
+
+# within SECONDS COMMAND...: runs COMMAND every half second until it holds;
+# false once SECONDS have passed. COMMAND may wait with within itself.
+within() {
+    local tries
+    tries=$(($1 * 2))
+    shift
+    while [ "$tries" -gt 0 ]; do
+        if "$@"; then return 0; fi
+        sleep 0.5
+        tries=$((tries - 1))
+    done
+    return 1
+}
+
+# value SECTION KEY: the stored string, or nothing.
+value() {
+    wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+}
+
+# seed ALARM: a store that has seen the first-run message answered.
+seed() {
+    wine reg delete "$key" /f >/dev/null 2>&1 || true
+    wine reg add "$key\\Alarm" /v currentime /d "$1" /f >/dev/null 2>&1
+    wine reg add "$key\\Popup" /v okornot /d true /f >/dev/null 2>&1
+}
+
+running() { kill -0 "$pid" 2>/dev/null; }
+ended() { ! running; }
+
+# start_clock [PROGRAM]: the clock in the background, from its own folder;
+# sets main to its main window once the caption shows the time.
+start_clock() {
+    program=${1:-$exe}
+    (cd "$(dirname "$program")" && exec wine "$program" </dev/null >/dev/null 2>&1) &
+    pid=$!
+    within 60 has_main || fail "no main window"
+    main=$(main_window)
+}
+
+main_window() { xdotool search --name '^V-Clock ' 2>/dev/null | head -n 1; }
+has_main() { [ -n "$(main_window)" ]; }
+
+# ticking: the caption changes within three seconds.
+ticking() {
+    first=$(xdotool getwindowname "$main")
+    within 3 caption_changed "$first"
+}
+caption_changed() { [ "$(xdotool getwindowname "$main" 2>/dev/null)" != "$1" ]; }
+
+# The exit control, enlarged after the first activation, covers 90..256 x 254..454.
+press_exit() {
+    xdotool mousemove 120 300
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.3
+    xdotool mouseup 1
+}
+
+# type_in_door TEXT: opens the door and replaces the field's text by TEXT.
+# Without a window manager Wine gives keys only to the focused window.
+type_in_door() {
+    xdotool mousemove 570 460 click 1
+    sleep 1.5
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    xdotool mousemove 575 494 click 1
+    sleep 0.3
+    xdotool key End shift+Home BackSpace
+    xdotool type --delay 20 -- "$1"
+    sleep 0.5
+}
