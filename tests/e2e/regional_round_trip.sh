@@ -8,10 +8,6 @@
 
 start_x
 
-# The settings file as a whole is replaced on every write.
-file_id() { stat -c '%i %y' "$settings_file" 2>/dev/null; }
-file_changed() { [ "$(file_id)" != "$1" ]; }
-
 round_trip() {
     app_lang=$1
     stored=$2
@@ -29,9 +25,13 @@ round_trip() {
     start_app
     wait_main
     poll 10 caption_ticks || fail "$app_lang: the caption never showed the time after the restart"
-    before=$(file_id)
+    # A field that could not read the stored time back would still show
+    # noon, and the click would store noon. The store skips a write that
+    # changes nothing, so the click is known to have been handled once the
+    # clock has ticked twice after it.
     commit
-    poll 5 file_changed "$before" || fail "$app_lang: the click after the restart stored nothing"
+    sleep_until_tick
+    sleep_until_tick
     expect_setting Alarm currentime "$stored"
     press_exit
     wait_exit
