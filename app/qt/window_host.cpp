@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include "app/qt/accessibility.h"
 #include "app/qt/picture_image.h"
 #include "app/qt/qt_painter.h"
 #include "app/runtime.h"
@@ -54,6 +55,7 @@ WindowHost::WindowHost(Runtime& runtime, Window& window, QWidget* owner)
         if (!(*it)->paintedByCore()) createControl(**it);
     }
     orderTabs();
+    exposeToAssistiveTechnology(*this, controls_);
     captionChanged();
     window.setView(this);
     // A window may ask for focus while it loads, before it has a host.
@@ -166,6 +168,8 @@ void WindowHost::unloaded() {
     if (onUnloaded) onUnloaded();
     deleteLater();
 }
+
+void WindowHost::accessibleDescriptionChanged() { announceDescription(*this); }
 
 void WindowHost::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
