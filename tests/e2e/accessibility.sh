@@ -12,16 +12,8 @@ python=/usr/bin/python3
 command -v dbus-daemon >/dev/null || skip "dbus is not installed"
 
 # A session bus of our own; the accessibility bus starts on it on demand.
-bus_pid=
-stop_bus() {
-    if [ -n "$bus_pid" ]; then
-        kill "$bus_pid" 2>/dev/null || true
-        wait "$bus_pid" 2>/dev/null || true
-    fi
-}
-trap 'stop_app; stop_bus; cleanup' EXIT
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
-bus_pid=$!
+helper_pids=$!
 poll 10 test -s "$work/bus" || fail "no session bus"
 DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus")
 # Qt serves AT-SPI once a screen reader says it runs; this test is one.

@@ -9,15 +9,6 @@ plugin=/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so
 command -v weston >/dev/null || skip "weston is not installed"
 [ -f "$plugin" ] || skip "Qt's Wayland platform (qt6-wayland) is not installed"
 
-weston_pid=
-stop_weston() {
-    if [ -n "$weston_pid" ]; then
-        kill "$weston_pid" 2>/dev/null || true
-        wait "$weston_pid" 2>/dev/null || true
-    fi
-}
-trap 'stop_app; stop_weston; cleanup' EXIT
-
 # No panel, and a pure blue background wherever no window covers the output.
 cat >"$work/weston.ini" <<'EOF'
 [core]
@@ -30,7 +21,7 @@ socket=vclock-$$
 # The pixman renderer, so that the screenshooter (enabled by --debug) can read pixels.
 weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --socket="$socket" \
     --config="$work/weston.ini" --debug >"$work/weston.log" 2>&1 &
-weston_pid=$!
+helper_pids=$!
 poll 20 test -S "$XDG_RUNTIME_DIR/$socket" || fail "weston did not start: $(cat "$work/weston.log")"
 
 # Only Wayland: no X server to fall back to. The protocol log shows what the
