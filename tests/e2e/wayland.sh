@@ -2,7 +2,8 @@
 # The clock on a Wayland desktop without X: a headless weston of our own,
 # Qt's Wayland platform, the screen read through weston's screenshooter. The
 # window is borderless and fills the output, its title ticks, the face shows
-# the scene, and the first-run message comes up as a window of its own.
+# the scene, and the first-run message comes up as a child of the clock's
+# window while the clock ticks behind it.
 . "$(dirname "$0")/lib.sh"
 
 plugin=/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so
@@ -32,6 +33,8 @@ export WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
 titles() { sed -n 's/.*xdg_toplevel@[0-9]*\.set_title("\(.*\)")$/\1/p' "$work/app.err"; }
 ticked_twice() { [ "$(titles | grep -c '^V-Clock ')" -ge 2 ]; }
 free_info_titled() { titles | grep -qx 'Free Info'; }
+# toplevel TITLE: the protocol object of the window first titled so.
+toplevel() { sed -n "s/.*\(xdg_toplevel@[0-9]*\)\.set_title(\"$1.*/\1/p" "$work/app.err" | head -n 1; }
 
 # shoot: a screenshot of the output as $work/shot.png.
 shoot() {
@@ -65,9 +68,12 @@ grep -q 'xdg_toplevel@[0-9]*\.set_maximized()' "$work/app.err" || fail "the wind
 app_alive || fail "the program ended"
 stop_app
 
-# An empty store: the first-run message opens as a window of its own while the clock ticks.
+# An empty store: the first-run message opens over the clock, which ticks behind it.
 rm -f "$settings_file"
 start_app
 poll 20 free_info_titled || fail "no first-run message; titles: $(titles)"
+# A child of the clock's window, so the compositor keeps it above the clock.
 poll 10 ticked_twice || fail "the clock did not tick behind the first-run message"
+grep -q "$(toplevel 'Free Info')\.set_parent($(toplevel 'V-Clock '))" "$work/app.err" ||
+    fail "the first-run message is not a child of the clock's window"
 echo "PASS"
