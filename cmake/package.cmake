@@ -2,6 +2,7 @@
 # tools/build-package makes it from a stripped Release build: `cpack -G DEB`
 # in that build's folder. Included by app/qt, after the program's install rules.
 set(VCLOCK_PACKAGE_DIR ${PROJECT_SOURCE_DIR}/packaging)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The author's address and web page, the ones the notice's buttons open.
 set(VCLOCK_CONTACT "Vordane Works <clock@vordane.example>")
 set(VCLOCK_HOMEPAGE "https://vordane.example/clock")
@@ -59,7 +60,8 @@ string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
 string(REPLACE "\n" "\n " license "${license}")
 set(VCLOCK_LICENSE_TEXT " ${license}")
 
-set(VCLOCK_PROGRAM_PATH /usr/${VCLOCK_PROGRAM_DIR})
+# Where the manual page finds the program's files once the package is installed.
+set(VCLOCK_PROGRAM_PATH ${CPACK_PACKAGING_INSTALL_PREFIX}/${VCLOCK_PROGRAM_DIR})
 set(docs ${CMAKE_CURRENT_BINARY_DIR}/package-docs)
 configure_file(${VCLOCK_PACKAGE_DIR}/copyright.in ${docs}/copyright @ONLY)
 configure_file(${VCLOCK_PACKAGE_DIR}/vordane-clock.1.in ${docs}/vordane-clock.1 @ONLY)
@@ -90,7 +92,6 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${VCLOCK_SUMMARY}")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${VCLOCK_DESCRIPTION_FILE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The licence allows no copying without the author's permission.
