@@ -14,6 +14,7 @@ void buildWindow(Window& window, const Artwork& artwork) {
     window.setShowInTaskbar(false);
     window.setBackColor(layout::kBackColor);
     addElements(window, layout::elements(), artwork);
+    addAccessibility(window, layout::kAccessibleName, layout::kAccessibleElements);
     const Icon::Image* emblem = artwork.emblem ? artwork.emblem->best(layout::kEmblemSize) : nullptr;
     if (emblem) window.element(layout::kEmblemElement).setPicture(emblem->picture);
 }

@@ -16,6 +16,7 @@ void buildWindow(Window& window, const Artwork& artwork) {
     window.setPicture(artwork.scene);
     window.setIcon(artwork.windowIcon);
     addElements(window, layout::elements(), artwork);
+    addAccessibility(window, layout::kAccessibleName, layout::kAccessibleElements);
     Element& exit = window.element("imgexit0");
     exit.setMousePointer(MousePointer::Custom);
     exit.setMouseIcon(artwork.butterfly);

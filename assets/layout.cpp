@@ -48,4 +48,10 @@ void addElements(Window& window, std::span<const ElementSpec> table, const Artwo
     }
 }
 
+void addAccessibility(Window& window, const char* windowName, std::span<const AccessibleSpec> table) {
+    window.setAccessibleName(windowName);
+    for (const AccessibleSpec& spec : table)
+        window.presentAccessibly(window.element(spec.element), {spec.role, spec.name ? spec.name : ""});
+}
+
 }  // namespace vclock

@@ -27,10 +27,23 @@ struct ElementSpec {
     const char* container = nullptr;  // the name of the frame that holds it
 };
 
+// How assistive technology presents a window's element: one row names the
+// element, its role, and the name it goes by (null: its text). It reads the
+// rows in their order; elements of no row are not presented to it.
+struct AccessibleSpec {
+    const char* element;
+    AccessibleRole role;
+    const char* name = nullptr;
+};
+
 PictureHandle pictureFor(const Artwork& artwork, PictureRef ref, int index);
 
 // Adds the elements of a table to a window, top-most row first, with their
 // starting places, looks, texts and pictures.
 void addElements(Window& window, std::span<const ElementSpec> table, const Artwork& artwork);
+
+// Names the window for assistive technology and gives the table's elements
+// their roles and names.
+void addAccessibility(Window& window, const char* windowName, std::span<const AccessibleSpec> table);
 
 }  // namespace vclock

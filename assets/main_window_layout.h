@@ -53,6 +53,15 @@ inline constexpr std::array<Place, 6> kSecondsLabelPlaces{{
     {5600, 5160}, {5790, 5370}, {5850, 6090}, {5800, 7230}, {5830, 7890}, {5800, 8820},
 }};
 
+// What a screen reader says of the window and of the parts a user acts on.
+// The window's description is the time it shows.
+inline constexpr const char* kAccessibleName = "Vordane Clock";
+inline constexpr std::array<AccessibleSpec, 3> kAccessibleElements{{
+    {"imgalarmdisplay", AccessibleRole::Button, "Alarm door"},
+    {"txtalarm", AccessibleRole::Text, "Alarm time"},
+    {"imgexit0", AccessibleRole::Button, "Exit"},
+}};
+
 // The exit control's area once the window has been activated.
 inline constexpr int kExitActiveWidth = 2500;
 inline constexpr int kExitActiveHeight = 3000;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 
 #include "app/window/painter.h"
@@ -21,5 +22,13 @@ inline constexpr int kEmblemSize = 32;
 inline constexpr const char* kEmblemElement = "imgLogo";
 
 std::span<const ElementSpec> elements();
+
+// What a screen reader says of the notice: the alarm line, which is why it
+// shows, then the title, each by its text; the buttons speak for themselves.
+inline constexpr const char* kAccessibleName = "Vordane Clock";
+inline constexpr std::array<AccessibleSpec, 2> kAccessibleElements{{
+    {"lblalarmtime", AccessibleRole::Label},
+    {"lblProductName", AccessibleRole::Label},
+}};
 
 }  // namespace vclock::notice_layout

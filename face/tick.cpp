@@ -16,6 +16,8 @@ void Tick::tmsecond_Timer() {
     caption_.assign(kCaptionPrefix);
     caption_ += dateToText(runtime_.currentTime(), runtime_.regionalForms());
     parts_.window.setCaption(caption_);
+    // A screen reader hears the time alone; it changes once a second.
+    parts_.window.setAccessibleDescription(std::string_view(caption_).substr(std::string_view(kCaptionPrefix).size()));
 
     parts_.imgsmokedisplay.setPicture(parts_.imgsmoke.picture(smokeframe_));
     stepSmoke();

@@ -12,7 +12,8 @@
 
 namespace vclock {
 
-// The clock's main loop, `tmsecond_Timer`, run every 150 ms: caption, smoke
+// The clock's main loop, `tmsecond_Timer`, run every 150 ms: caption (and
+// the time as the window's accessible description), smoke
 // frame and place, a yield, leaf frame and label place, the second-number
 // scan (60 more yields), and every fifth run the hour picture. It owns the
 // face's animation state; it keeps nothing across a yield but its scan

@@ -125,6 +125,12 @@ int QtRuntime::messageBox(const std::string& text, MessageIcon icon, MessageButt
                           const std::string& title) {
     throwIfEnded();
     QWidget* parent = QApplication::activeWindow();
+    // At start no window is active yet (a Wayland compositor activates one
+    // only after it maps it): the box then belongs to the window shown last,
+    // so that it is never left behind the clock's full-screen window.
+    for (auto it = hosts_.rbegin(); !parent && it != hosts_.rend(); ++it) {
+        if (*it && (*it)->isVisible()) parent = it->data();
+    }
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     QString::fromStdString(title), QString::fromStdString(text).replace(QLatin1String("\r\n"), "\n"),
                     QMessageBox::NoButton, parent);

@@ -20,6 +20,7 @@
 #include <xcb/xcb.h>
 #endif
 
+#include "app/qt/accessibility.h"
 #include "app/qt/picture_image.h"
 #include "app/qt/qt_painter.h"
 #include "app/qt/typed_keys.h"
@@ -60,6 +61,7 @@ WindowHost::WindowHost(Runtime& runtime, Window& window, QWidget* owner)
         if (!(*it)->paintedByCore()) createControl(**it);
     }
     orderTabs();
+    exposeToAssistiveTechnology(*this, controls_);
     captionChanged();
     window.setView(this);
     // A window may ask for focus while it loads, before it has a host.
@@ -186,6 +188,8 @@ void WindowHost::unloaded() {
     if (onUnloaded) onUnloaded();
     deleteLater();
 }
+
+void WindowHost::accessibleDescriptionChanged() { announceDescription(*this); }
 
 void WindowHost::paintEvent(QPaintEvent* event) {
     QPainter painter(this);

@@ -31,6 +31,11 @@ public:
     // Pixels repainted since the widget was shown, counted from paint events.
     long long paintedPixels() const { return paintedPixels_; }
 
+    // For assistive technology, which acts on the window from outside its
+    // events (app/qt/accessibility). Null once unloaded.
+    Window* coreWindow() const { return window_; }
+    Runtime& runtime() const { return runtime_; }
+
     // WindowView
     void invalidate(const Rect& area) override;
     void captionChanged() override;
@@ -40,6 +45,7 @@ public:
     void pointerChanged() override;
     void focusRequested(Element& element) override;
     void unloaded() override;
+    void accessibleDescriptionChanged() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

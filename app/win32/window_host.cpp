@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/win32/accessible_names.h"
 #include "app/win32/win_icons.h"
 #include "app/win32/win_runtime.h"
 #include "app/win32/win_text.h"
@@ -75,12 +76,19 @@ WindowHost::WindowHost(WinRuntime& runtime, Window& window, HWND owner)
     if (!hwnd_) return;
     updateIcons();
     createControls();
+    accessible_names::name(hwnd_, window.accessibleName());
+    for (const Control& c : controls_) {
+        if (c.element->accessibility().role != AccessibleRole::None)
+            accessible_names::name(c.hwnd, c.element->accessibleName());
+    }
     window_.setView(this);
 }
 
 WindowHost::~WindowHost() {
     if (window_.view() == this) window_.setView(nullptr);
     if (hwnd_) {
+        for (const Control& c : controls_) accessible_names::forget(c.hwnd);
+        accessible_names::forget(hwnd_);
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
@@ -138,6 +146,8 @@ void WindowHost::invalidate(const Rect& area) {
     const RECT r{area.left, area.top, area.right(), area.bottom()};
     InvalidateRect(hwnd_, &r, FALSE);
 }
+
+void WindowHost::accessibleDescriptionChanged() { accessible_names::describe(hwnd_, window_.accessibleDescription()); }
 
 void WindowHost::captionChanged() {
     if (hwnd_) SetWindowTextW(hwnd_, toWide(window_.caption()).c_str());

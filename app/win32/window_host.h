@@ -51,6 +51,7 @@ public:
     void pointerChanged() override;
     void focusRequested(Element& element) override;
     void unloaded() override;
+    void accessibleDescriptionChanged() override;
 
 private:
     struct Control {

@@ -29,6 +29,14 @@ struct ElementLook {
     bool stretch = false;    // pictures: scale to the element's box
 };
 
+// How assistive technology, such as a screen reader, presents an element:
+// not at all, or in a role under a name.
+enum class AccessibleRole { None, Button, Text, Label };
+struct Accessibility {
+    AccessibleRole role = AccessibleRole::None;
+    std::string name;  // empty: the element's text names it
+};
+
 // What an element does with the mouse. Empty handlers mean it ignores that
 // event, but it still catches the mouse over its whole rectangle.
 struct ElementEvents {
@@ -98,6 +106,11 @@ public:
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int tabIndex) { tabIndex_ = tabIndex; }
 
+    const Accessibility& accessibility() const { return accessibility_; }
+    void setAccessibility(Accessibility accessibility) { accessibility_ = std::move(accessibility); }
+    // The name assistive technology gives the element: its own, or its text.
+    const std::string& accessibleName() const { return accessibility_.name.empty() ? text_ : accessibility_.name; }
+
     ElementEvents events;
 
     // The element's box in pixels of the window's client area.
@@ -130,6 +143,7 @@ private:
     IconHandle mouseIcon_;
     std::string toolTip_;
     int tabIndex_ = -1;
+    Accessibility accessibility_;
 };
 
 }  // namespace vclock

@@ -23,6 +23,17 @@ void Window::setCaption(std::string_view caption) {
     if (view_) view_->captionChanged();
 }
 
+void Window::setAccessibleDescription(std::string_view description) {
+    if (description == accessibleDescription_) return;
+    accessibleDescription_.assign(description);
+    if (view_) view_->accessibleDescriptionChanged();
+}
+
+void Window::presentAccessibly(Element& element, Accessibility accessibility) {
+    element.setAccessibility(std::move(accessibility));
+    accessibleElements_.push_back(&element);
+}
+
 void Window::setWindowState(WindowState state) {
     state_ = state;
     if (view_) view_->windowStateChanged();
@@ -138,6 +149,19 @@ void Window::mouseDoubleClick(Point pixel, MouseButton button) {
 void Window::mouseMove(Point pixel) {
     Element* target = pressed_ ? captured_ : hitTest(pixel);
     if (target && target->events.mouseMove) target->events.mouseMove();
+}
+
+void Window::press(Element* target) {
+    if (pressed_) return;
+    if (!target) {
+        if (events.click) events.click();
+        return;
+    }
+    if (target->kind() == ElementKind::TextField) setFocus(target);
+    if (target->events.mouseDown) target->events.mouseDown(MouseButton::Left);
+    if (target->events.mouseUp) target->events.mouseUp(MouseButton::Left);
+    // A release over an element that has gone from view is no click on it.
+    if (target->shown() && target->events.click) target->events.click();
 }
 
 const Icon* Window::pointerAt(Point pixel) const {

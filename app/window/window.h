@@ -37,6 +37,7 @@ public:
     virtual void focusRequested(Element&) {}
     // The window was unloaded, or destroyed while its view lives on.
     virtual void unloaded() {}
+    virtual void accessibleDescriptionChanged() {}
 };
 
 struct WindowEvents {
@@ -86,6 +87,17 @@ public:
     bool showInTaskbar() const { return showInTaskbar_; }
     void setShowInTaskbar(bool show) { showInTaskbar_ = show; }
 
+    // What assistive technology says of the window: its name, and what it
+    // shows now. A new description reaches the backend only when its text
+    // changes.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+    const std::string& accessibleDescription() const { return accessibleDescription_; }
+    void setAccessibleDescription(std::string_view description);
+    // The elements presented to assistive technology, in the order it reads them.
+    const std::vector<Element*>& accessibleElements() const { return accessibleElements_; }
+    void presentAccessibly(Element& element, Accessibility accessibility);
+
     // Adds an element below every element added before it, so a layout
     // table listed top-most first is added in its own order.
     Element& add(ElementKind kind, std::string name, int index = -1, Element* container = nullptr);
@@ -123,6 +135,11 @@ public:
     void mouseRelease(Point pixel, MouseButton button);
     void mouseDoubleClick(Point pixel, MouseButton button);
     void mouseMove(Point pixel);
+    // A press and release of the left button on `target` (null: the bare
+    // window), as assistive technology asks for one: the events a click
+    // there gives, whatever lies over the element and wherever the pointer
+    // is. Ignored while a press of the mouse is under way.
+    void press(Element* target);
     // The pointer to show over a pixel: an element's own icon, or null for the arrow.
     const Icon* pointerAt(Point pixel) const;
     std::string toolTipAt(Point pixel) const;
@@ -150,6 +167,9 @@ private:
     IconHandle icon_;
     BorderStyle border_ = BorderStyle::None;
     bool showInTaskbar_ = true;
+    std::string accessibleName_;
+    std::string accessibleDescription_;
+    std::vector<Element*> accessibleElements_;
     std::vector<std::unique_ptr<Element>> elements_;
     WindowView* view_ = nullptr;
     Element* focus_ = nullptr;

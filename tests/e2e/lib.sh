@@ -21,16 +21,18 @@ skip() {
     exit "$E2E_SKIP"
 }
 
-# Scratch folder, X server, window manager and program are all ours to end.
+# Scratch folder, X server, window manager and program are all ours to end,
+# and so are the servers a test adds to helper_pids (a compositor, a bus).
 work=$(mktemp -d)
 xvfb_pid=
 app_pid=
 wm_pid=
+helper_pids=
 cleanup() {
-    for pid in $app_pid $wm_pid $xvfb_pid; do
+    for pid in $app_pid $wm_pid $helper_pids $xvfb_pid; do
         kill "$pid" 2>/dev/null || true
     done
-    for pid in $app_pid $wm_pid $xvfb_pid; do
+    for pid in $app_pid $wm_pid $helper_pids $xvfb_pid; do
         wait "$pid" 2>/dev/null || true
     done
     rm -rf "$work"

@@ -82,6 +82,7 @@ void paintAll(const Writer& out) {
     out.writeSet("door", doorFrames(scene, placeOf("imgalarmdisplay")), 37078);
     out.writeSet("second", secondFrames(scene, placeOf("imgseconddisplay"), labels, labelSize), 53910);
     out.write("window.ico", windowIconFile(), 1078);
+    out.write("menu_icon.svg", menuIconFile(), 2589);
     out.write("butterfly.ico", butterflyIconFile(), 10134);
     out.write("emblem.ico", emblemIconFile(), 2238);
     out.write("buttfly01.ico", butterflyFrameFile(true), 3638);

@@ -1,6 +1,7 @@
-// Writes the program's alarm-clock icon as PNG files in the sizes desktop
-// icon themes look for: export_icons <folder> <size>...
-// Each size is scaled from the nearest larger image of the window icon.
+// Writes the images of the program's window icon as PNG files where desktop
+// icon themes look for them: export_icons <folder> <size>...
+// Each size must be one the icon holds; nothing is scaled. Larger sizes come
+// from the painter's scalable drawing of the same clock.
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,11 +22,13 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const int size = std::atoi(argv[i]);
         const vclock::Icon::Image* image = icon ? icon->best(size) : nullptr;
-        if (size <= 0 || !image || !image->picture) return 1;
-        const QImage scaled = vclock::qt::imageOf(*image->picture)
-                                  .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (!image || !image->picture || image->picture->width != size || image->picture->height != size) {
+            std::fprintf(stderr, "%s: the window icon has no %s px image\n", argv[0], argv[i]);
+            return 1;
+        }
         const QString dir = folder + QStringLiteral("/%1x%1/apps").arg(size);
-        if (!QDir().mkpath(dir) || !scaled.save(dir + QStringLiteral("/vordane-clock.png"))) return 1;
+        if (!QDir().mkpath(dir) || !vclock::qt::imageOf(*image->picture).save(dir + QStringLiteral("/vordane-clock.png")))
+            return 1;
     }
     return 0;
 }
