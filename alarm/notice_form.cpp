@@ -1,6 +1,7 @@
 #include "alarm/notice_form.h"
 
 #include "app/text/date_text.h"
+#include "app/version.h"
 #include "assets/notice_window_layout.h"
 
 namespace vclock {
@@ -43,8 +44,8 @@ NoticeForm::NoticeForm(Runtime& runtime, const Artwork& artwork)
 
 void NoticeForm::Form_Load() {
     window_.element("lblalarmtime").setText(kAlarmPrefix + dateToText(runtime_.currentTime(), runtime_.regionalForms()));
-    window_.element("lblVersion").setText("Version " + numberToText(kVersionMajor) + "." + numberToText(kVersionMinor) +
-                                          "." + numberToText(kVersionRevision));
+    window_.element("lblVersion").setText("Version " + numberToText(version::kMajor) + "." +
+                                          numberToText(version::kMinor) + "." + numberToText(version::kRevision));
     window_.element("lblProductName").setText(kTitle);
     window_.setFocus(firstInTabOrder(window_));
 }

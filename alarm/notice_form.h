@@ -27,9 +27,6 @@ public:
     void cmdmailme_Click();
     void cmdmywebsite_Click();
 
-    static constexpr int kVersionMajor = 1;
-    static constexpr int kVersionMinor = 0;
-    static constexpr int kVersionRevision = 29;
     static constexpr const char* kTitle = "Vordane Clock";
     static constexpr const char* kAlarmPrefix = "ALARM AT: ";
     static constexpr const char* kMailAddress = "mailto:clock@vordane.example";

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/sim/sim_runtime.h"
+#include "app/version.h"
 #include "tests/support/clock_fixture.h"
 
 namespace vclock::testing {
@@ -71,13 +72,15 @@ TEST_F(NoticeFormTest, HoldsEveryElementInsideItsFrameInStackingAndTabOrder) {
 
 TEST_F(NoticeFormTest, LoadingFillsTheAlarmLineVersionAndTitleAndFocusesClose) {
     window().load();
+    const std::string versionLine = "Version " + std::to_string(version::kMajor) + "." +
+                                    std::to_string(version::kMinor) + "." + std::to_string(version::kRevision);
     EXPECT_EQ(element("lblalarmtime").text(), "ALARM AT: 7:30:00 AM");
-    EXPECT_EQ(element("lblVersion").text(), "Version 1.0.29");
+    EXPECT_EQ(element("lblVersion").text(), versionLine);
     EXPECT_EQ(element("lblProductName").text(), "Vordane Clock");
     EXPECT_EQ(window().focus(), &element("cmdok"));
     // Auto-sized labels follow their new text from a fixed corner.
     EXPECT_EQ(element("lblVersion").left(), 5865);
-    EXPECT_EQ(element("lblVersion").width(), pixelsToTwips(sim.measureText({"Arial", 12, true}, "Version 1.0.29").width));
+    EXPECT_EQ(element("lblVersion").width(), pixelsToTwips(sim.measureText({"Arial", 12, true}, versionLine).width));
 }
 
 TEST_F(NoticeFormTest, AnAutoSizedLabelThatGrowsPastTheFrameIsCutAtItsInnerEdge) {
