@@ -26,8 +26,8 @@ LeafCentre leafCentre(std::size_t frame) {
     const PixelRect strip = scenePlaceOf("imgseconddisplay");
     const PixelRect label = scenePlaceOf("lblseconds");
     const auto& place = main_layout::kSecondsLabelPlaces[frame];
-    return {place.left / testing::kTwipsPerPixel - strip.left + label.width / 2,
-            place.top / testing::kTwipsPerPixel - strip.top + label.height / 2};
+    return {twipsToPixels(place.left) - strip.left + label.width / 2,
+            twipsToPixels(place.top) - strip.top + label.height / 2};
 }
 
 TEST(SecondsFrames, EqualTheSceneOutsideTheLeafAndTheSpray) {

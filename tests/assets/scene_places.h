@@ -2,12 +2,11 @@
 
 #include <cstring>
 
+#include "app/window/geometry.h"
 #include "app/window/picture.h"
 #include "assets/main_window_layout.h"
 
 namespace vclock::testing {
-
-inline constexpr int kTwipsPerPixel = 15;
 
 struct PixelRect {
     int left, top, width, height;
@@ -17,8 +16,7 @@ struct PixelRect {
 inline PixelRect scenePlaceOf(const char* name) {
     for (const auto& e : main_layout::elements())
         if (std::strcmp(e.name, name) == 0)
-            return {e.left / kTwipsPerPixel, e.top / kTwipsPerPixel, e.width / kTwipsPerPixel,
-                    e.height / kTwipsPerPixel};
+            return {twipsToPixels(e.left), twipsToPixels(e.top), twipsToPixels(e.width), twipsToPixels(e.height)};
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/window/geometry.h"
 #include "assets/main_window_layout.h"
 #include "assets/pictures/embedded_pictures.h"
 #include "tools/painter/file_writers.h"
@@ -22,7 +23,7 @@ namespace {
 using namespace painter;
 namespace layout = vclock::main_layout;
 
-constexpr int kTwipsPerPixel = 15;
+using vclock::twipsToPixels;
 
 const vclock::ElementSpec& element(const char* name) {
     for (const auto& e : layout::elements())
@@ -32,7 +33,7 @@ const vclock::ElementSpec& element(const char* name) {
 
 Spot placeOf(const char* name) {
     const auto& e = element(name);
-    return {e.left / kTwipsPerPixel, e.top / kTwipsPerPixel};
+    return {twipsToPixels(e.left), twipsToPixels(e.top)};
 }
 
 class Writer {
@@ -69,10 +70,10 @@ void paintAll(const Writer& out) {
 
     std::array<Spot, 6> labels;
     for (std::size_t k = 0; k < labels.size(); ++k)
-        labels[k] = {layout::kSecondsLabelPlaces[k].left / kTwipsPerPixel,
-                     layout::kSecondsLabelPlaces[k].top / kTwipsPerPixel};
+        labels[k] = {twipsToPixels(layout::kSecondsLabelPlaces[k].left),
+                     twipsToPixels(layout::kSecondsLabelPlaces[k].top)};
     const auto& label = element("lblseconds");
-    const Spot labelSize{label.width / kTwipsPerPixel, label.height / kTwipsPerPixel};
+    const Spot labelSize{twipsToPixels(label.width), twipsToPixels(label.height)};
 
     const auto exit = exitLooks(scene, placeOf("imgexit0"));
     out.write("exit_normal.bmp", bitmap24(exit[0]), 3414);
