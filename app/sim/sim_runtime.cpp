@@ -89,15 +89,6 @@ std::unique_ptr<TimerHandle> SimRuntime::startTimer(int intervalMs, std::functio
     return std::make_unique<SimTimerHandle>(timer);
 }
 
-std::optional<std::int64_t> SimRuntime::nextTimerDue() const {
-    std::optional<std::int64_t> next;
-    for (const auto& t : timers_) {
-        if (t->active && (!next || t->due < *next)) next = t->due;
-    }
-    if (next) *next += nowMs() - utcMs_;
-    return next;
-}
-
 bool SimRuntime::runOneDueTimer(std::int64_t limit) {
     std::erase_if(timers_, [](const auto& t) { return !t->active; });
     std::shared_ptr<SimTimer> next;
@@ -131,9 +122,7 @@ void SimRuntime::throwIfEnded() const {
     if (ended_) throw ProgramEnded{};
 }
 
-void SimRuntime::showWindow(Window& window) {
-    if (std::find(shown_.begin(), shown_.end(), &window) == shown_.end()) shown_.push_back(&window);
-}
+void SimRuntime::showWindow(Window&) {}
 
 void SimRuntime::yield() {
     throwIfEnded();

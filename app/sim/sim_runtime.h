@@ -60,8 +60,6 @@ public:
     // Real time passes while nothing runs: a suspended machine, a program
     // held up. Timers that fell due meanwhile run once at the next advance.
     void passTime(std::int64_t ms);
-    // When the next enabled timer is due, if any.
-    std::optional<std::int64_t> nextTimerDue() const;
     // Runs at the start of every yield, before pending events: a test can
     // move the clock there to put a second's change between two readings.
     void setYieldHook(std::function<void()> hook) { yieldHook_ = std::move(hook); }
@@ -76,7 +74,6 @@ public:
     // advance the clock first). The default closes it at once.
     void setModalHandler(std::function<void(Window& dialog)> handler) { modalHandler_ = std::move(handler); }
     int modalShows() const { return modalShows_; }
-    Window* modalWindow() const { return modal_; }
 
     // --- what the program did ----------------------------------------------
     int beeps() const { return beeps_; }
@@ -85,7 +82,6 @@ public:
     void setProgramFile(const std::string& name, std::vector<std::uint8_t> bytes) { files_[name] = std::move(bytes); }
     void removeProgramFile(const std::string& name) { files_.erase(name); }
     int fileReads() const { return fileReads_; }
-    const std::vector<Window*>& shownWindows() const { return shown_; }
 
     // --- the user's input ---------------------------------------------------
     // Each goes to its window through the event loop; a window under a modal
@@ -149,7 +145,6 @@ private:
     MemorySettingsStore store_;
     std::map<std::string, std::vector<std::uint8_t>> files_;
     int fileReads_ = 0;
-    std::vector<Window*> shown_;
     bool ended_ = false;
 };
 

@@ -63,7 +63,6 @@ private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
-    void syncControls();
     Control* controlFor(HWND hwnd);
     void paint();
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);
