@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "app/window/font.h"
+#include "app/runtime/font.h"
 #include "app/window/painter.h"
 #include "assets/layout.h"
 

@@ -2,15 +2,15 @@
 
 namespace vclock {
 
-HourIndicator::HourIndicator(Runtime& runtime, Element& imghourdisplay, FrameSet imghour)
-    : runtime_(runtime), imghourdisplay_(imghourdisplay), imghour_(std::move(imghour)) {}
+HourIndicator::HourIndicator(Clock& clock, Element& imghourdisplay, FrameSet imghour)
+    : clock_(clock), imghourdisplay_(imghourdisplay), imghour_(std::move(imghour)) {}
 
 void HourIndicator::sethouram() { showIfHourIn(0, 11); }
 
 void HourIndicator::sethourpm() { showIfHourIn(12, 23); }
 
 void HourIndicator::showIfHourIn(int firstHour, int lastHour) {
-    const DateTime now = runtime_.currentTime();
+    const DateTime now = clock_.currentTime();
     if (now.hour() < firstHour || now.hour() > lastHour) return;
     imghourdisplay_.setPicture(imghour_.picture(memberFor(now.hour(), now.minute())));
 }

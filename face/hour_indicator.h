@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/runtime.h"
+#include "app/runtime/clock.h"
 #include "app/window/element.h"
 #include "app/window/frame_set.h"
 
@@ -11,7 +11,7 @@ namespace vclock {
 // hours 0 to 11 and `sethourpm` 12 to 23; callers run them as a pair.
 class HourIndicator {
 public:
-    HourIndicator(Runtime& runtime, Element& imghourdisplay, FrameSet imghour);
+    HourIndicator(Clock& clock, Element& imghourdisplay, FrameSet imghour);
 
     void sethouram();
     void sethourpm();
@@ -22,7 +22,7 @@ public:
 private:
     void showIfHourIn(int firstHour, int lastHour);
 
-    Runtime& runtime_;
+    Clock& clock_;
     Element& imghourdisplay_;
     FrameSet imghour_;
 };

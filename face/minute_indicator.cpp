@@ -4,11 +4,11 @@
 
 namespace vclock {
 
-MinuteIndicator::MinuteIndicator(Runtime& runtime, Element& imgsmokedisplay)
-    : runtime_(runtime), imgsmokedisplay_(imgsmokedisplay) {}
+MinuteIndicator::MinuteIndicator(Clock& clock, Element& imgsmokedisplay)
+    : clock_(clock), imgsmokedisplay_(imgsmokedisplay) {}
 
 void MinuteIndicator::placesmoke() {
-    const int sector = runtime_.currentTime().minute() / 5;
+    const int sector = clock_.currentTime().minute() / 5;
     const main_layout::Place& place = main_layout::kSmokePlaces[static_cast<std::size_t>(sector)];
     imgsmokedisplay_.move(place.left, place.top);
 }

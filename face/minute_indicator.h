@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/runtime.h"
+#include "app/runtime/clock.h"
 #include "app/window/element.h"
 
 namespace vclock {
@@ -10,12 +10,12 @@ namespace vclock {
 // hour. Its animation frame is the tick's business.
 class MinuteIndicator {
 public:
-    MinuteIndicator(Runtime& runtime, Element& imgsmokedisplay);
+    MinuteIndicator(Clock& clock, Element& imgsmokedisplay);
 
     void placesmoke();
 
 private:
-    Runtime& runtime_;
+    Clock& clock_;
     Element& imgsmokedisplay_;
 };
 

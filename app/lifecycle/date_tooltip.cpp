@@ -5,9 +5,9 @@
 namespace vclock {
 
 void DateTooltip::imgalarmdisplay_MouseMove() {
-    const RegionalForms& forms = runtime_.regionalForms();
-    imgalarmdisplay_.setToolTip(mediumDate(runtime_.currentDate(), forms) + "  " +
-                                dateToText(runtime_.currentTime(), forms));
+    const RegionalForms& forms = clock_.regionalForms();
+    imgalarmdisplay_.setToolTip(mediumDate(clock_.currentDate(), forms) + "  " +
+                                dateToText(clock_.currentTime(), forms));
 }
 
 }  // namespace vclock

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/runtime.h"
+#include "app/runtime/clock.h"
 #include "app/window/element.h"
 
 namespace vclock {
@@ -9,13 +9,13 @@ namespace vclock {
 // the last mouse move over it, not a running clock.
 class DateTooltip {
 public:
-    DateTooltip(Runtime& runtime, Element& imgalarmdisplay) : runtime_(runtime), imgalarmdisplay_(imgalarmdisplay) {}
+    DateTooltip(Clock& clock, Element& imgalarmdisplay) : clock_(clock), imgalarmdisplay_(imgalarmdisplay) {}
 
     // "Medium Date" of today, two spaces, the current time as date text.
     void imgalarmdisplay_MouseMove();
 
 private:
-    Runtime& runtime_;
+    Clock& clock_;
     Element& imgalarmdisplay_;
 };
 

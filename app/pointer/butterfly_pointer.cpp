@@ -6,11 +6,11 @@
 
 namespace vclock {
 
-ButterflyPointer::ButterflyPointer(Runtime& runtime, Element& imgexit0) : runtime_(runtime), imgexit0_(imgexit0) {}
+ButterflyPointer::ButterflyPointer(Storage& storage, Element& imgexit0) : storage_(storage), imgexit0_(imgexit0) {}
 
 void ButterflyPointer::tmbuttfly_Timer() {
     const bool first = buttflyphase_ == 0;
-    const auto bytes = runtime_.readProgramFile(first ? kWingsFile0 : kWingsFile1);
+    const auto bytes = storage_.readProgramFile(first ? kWingsFile0 : kWingsFile1);
     if (bytes) {
         auto icon = decodeIco(*bytes);
         if (icon && icon->best(kPointerSize)) imgexit0_.setMouseIcon(std::make_shared<const Icon>(std::move(*icon)));

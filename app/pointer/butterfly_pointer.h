@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/runtime.h"
+#include "app/runtime/storage.h"
 #include "app/window/element.h"
 
 namespace vclock {
@@ -14,7 +14,7 @@ namespace vclock {
 // simply does not flap that turn.
 class ButterflyPointer {
 public:
-    ButterflyPointer(Runtime& runtime, Element& imgexit0);
+    ButterflyPointer(Storage& storage, Element& imgexit0);
 
     void tmbuttfly_Timer();
 
@@ -25,7 +25,7 @@ public:
     static constexpr int kPointerSize = 32;
 
 private:
-    Runtime& runtime_;
+    Storage& storage_;
     Element& imgexit0_;
     std::int16_t buttflyphase_ = 0;
 };

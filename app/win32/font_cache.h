@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/window/font.h"
+#include "app/runtime/font.h"
 
 namespace vclock::win32 {
 

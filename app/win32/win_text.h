@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/window/font.h"
+#include "app/runtime/font.h"
 #include "app/window/painter.h"
 
 namespace vclock::win32 {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/window/font.h"
+#include "app/runtime/font.h"
 #include "app/window/geometry.h"
 #include "app/window/painter.h"
 #include "app/window/picture.h"

@@ -2,8 +2,8 @@
 
 namespace vclock {
 
-Timer::Timer(Runtime& runtime, std::string name, int intervalMs, bool enabled)
-    : runtime_(runtime), name_(std::move(name)), intervalMs_(intervalMs) {
+Timer::Timer(EventLoop& loop, std::string name, int intervalMs, bool enabled)
+    : loop_(loop), name_(std::move(name)), intervalMs_(intervalMs) {
     setEnabled(enabled);
 }
 
@@ -11,7 +11,7 @@ void Timer::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
     handle_.reset();
-    if (enabled) handle_ = runtime_.startTimer(intervalMs_, [this] { due(); });
+    if (enabled) handle_ = loop_.startTimer(intervalMs_, [this] { due(); });
 }
 
 void Timer::due() {

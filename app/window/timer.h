@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/runtime.h"
+#include "app/runtime/event_loop.h"
 
 namespace vclock {
 
@@ -14,7 +14,7 @@ namespace vclock {
 // yield or a modal show is dropped, not queued).
 class Timer {
 public:
-    Timer(Runtime& runtime, std::string name, int intervalMs, bool enabled);
+    Timer(EventLoop& loop, std::string name, int intervalMs, bool enabled);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
@@ -31,7 +31,7 @@ public:
 private:
     void due();
 
-    Runtime& runtime_;
+    EventLoop& loop_;
     std::string name_;
     int intervalMs_;
     bool enabled_ = false;

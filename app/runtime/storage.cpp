@@ -1,10 +1,10 @@
-#include "app/runtime.h"
+#include "app/runtime/storage.h"
 
 #include "app/files/program_files.h"
 
 namespace vclock {
 
-std::optional<std::vector<std::uint8_t>> Runtime::readProgramFile(const std::string& fileName) {
+std::optional<std::vector<std::uint8_t>> Storage::readProgramFile(const std::string& fileName) {
     if (!program_files::isBareName(fileName)) return std::nullopt;
     return readFileBesideProgram(fileName, program_files::kLargest);
 }
