@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "app/sim/sim_runtime.h"
 #include "app/window/timer.h"
-#include "gtest/gtest.h"
 
 namespace vclock {
 namespace {

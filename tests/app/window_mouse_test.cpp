@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
 #include "app/sim/sim_runtime.h"
 #include "app/window/window.h"
-#include "gtest/gtest.h"
 
 namespace vclock {
 namespace {
