@@ -6,7 +6,7 @@
 #include "alarm/alarm_door.h"
 #include "alarm/alarm_entry.h"
 #include "alarm/alarm_trigger.h"
-#include "app/lifecycle/date_tooltip.h"
+#include "alarm/date_tooltip.h"
 #include "app/lifecycle/exit_control.h"
 #include "app/pointer/butterfly_pointer.h"
 #include "app/runtime.h"
@@ -38,7 +38,6 @@ public:
     Tick& tick() { return tick_; }
     AlarmEntry& alarmEntry() { return alarmEntry_; }
     AlarmDoor& door() { return *door_; }
-    AlarmTrigger& alarmTrigger() { return trigger_; }
     ButterflyPointer& butterfly() { return butterfly_; }
 
     void Form_Load();
