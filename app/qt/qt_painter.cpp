@@ -37,10 +37,9 @@ QColor qtColor(Color c) {
 }
 
 QFont qtFont(const Font& font) {
-    QFont result;
-    // The layout names Windows fonts; the desktop's sans-serif takes their place.
-    result.setFamilies({QString::fromStdString(font.family), QStringLiteral("DejaVu Sans"),
-                        QStringLiteral("Liberation Sans"), QStringLiteral("sans-serif")});
+    // The layout names Windows fonts; fontconfig puts fonts of the same
+    // widths in their place (app/qt/fonts), else the desktop's sans-serif.
+    QFont result(QString::fromStdString(font.family));
     result.setStyleHint(QFont::SansSerif);
     result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0))));
     result.setBold(font.bold);

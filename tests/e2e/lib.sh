@@ -276,8 +276,9 @@ wait_setting() {
 
 setting_is() { [ "$(setting "$1" "$2")" = "$3" ]; }
 
-# The alarm notice: a dialog of the program, 7380 x 4755 twips.
-notice_window() { app_window_sized -eq 492 317; }
+# The alarm notice: a dialog of the program, 7380 x 4755 twips of client
+# area in a dialog frame of three pixels on each side.
+notice_window() { app_window_sized -eq 498 323; }
 
 notice_gone() { ! notice_window >/dev/null; }
 
