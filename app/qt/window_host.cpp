@@ -129,12 +129,13 @@ void WindowHost::syncControl(Element& element, QWidget& control) {
     control.setPalette(palette);
     const QString text = QString::fromStdString(element.text());
     if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
-        // The standard sunken field border of two pixels, whatever the
-        // style draws, with no padding, so the whole box holds the text.
-        edit->setStyleSheet(QStringLiteral("QLineEdit { border: 2px inset %1; padding: 0px; margin: 0px;"
-                                           " background: %2; color: %3; }")
-                                .arg(qtColor(Color::buttonFace()).name(), qtColor(look.backColor).name(),
-                                     qtColor(look.textColor).name()));
+        // The standard sunken field border of two pixels, shadow above and
+        // left, light below and right, whatever the style draws; no padding,
+        // so the whole box holds the text.
+        edit->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid; border-color: %1 %2 %2 %1;"
+                                           " padding: 0px; margin: 0px; background: %3; color: %4; }")
+                                .arg(qtColor(Color::buttonShadow()).name(), QStringLiteral("#ffffff"),
+                                     qtColor(look.backColor).name(), qtColor(look.textColor).name()));
         if (edit->text() != text) {
             typedKeys_.at(&element)->flush();  // typed before the core's text, so replaced by it
             edit->setText(text);
@@ -189,7 +190,8 @@ void WindowHost::pointerChanged() { updatePointer(mapFromGlobal(QCursor::pos()))
 
 void WindowHost::focusRequested(Element& element) {
     if (auto it = controls_.find(&element); it != controls_.end()) {
-        it->second->setFocus(Qt::MouseFocusReason);
+        // Focus moved by Tab shows as such: the style marks the focused button.
+        it->second->setFocus(tabbing_ ? Qt::TabFocusReason : Qt::MouseFocusReason);
     } else {
         setFocus();
     }
@@ -216,8 +218,9 @@ void WindowHost::paintEvent(QPaintEvent* event) {
     if (frameWidth_ > 0) paintDialogFrame(painter);
     painter.translate(frameWidth_, frameWidth_);
     QtPainter corePainter(painter);
+    const QRect client = rect().adjusted(0, 0, -2 * frameWidth_, -2 * frameWidth_);
     for (const QRect& widgetArea : event->region()) {
-        const QRect r = widgetArea.translated(-frameWidth_, -frameWidth_);
+        const QRect r = widgetArea.translated(-frameWidth_, -frameWidth_).intersected(client);
         paintedPixels_ += 1LL * r.width() * r.height();
         if (!window_) continue;
         // Beyond the face there is only the window's colour.
@@ -254,7 +257,9 @@ bool WindowHost::keyToWindow(QKeyEvent* event) {
     const char32_t key = characterOf(*event);
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     bool done = false;
+    tabbing_ = key == kTabKey;
     toWindow([&](Window& w) { done = w.keyTyped(key, shift); });
+    tabbing_ = false;
     return done || window_ == nullptr;
 }
 

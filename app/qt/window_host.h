@@ -88,6 +88,7 @@ private:
     // without title bar gets no frame from the window manager, and none
     // at all where no window manager runs.
     int frameWidth_ = 0;
+    bool tabbing_ = false;  // the focus moves by Tab
 };
 
 }  // namespace vclock::qt
