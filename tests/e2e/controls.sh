@@ -4,45 +4,7 @@
 # the notice's dialog frame; Tab moves the notice's focus and leaves it
 # open, and a letter closes it.
 . "$(dirname "$0")/lib.sh"
-
-# field_columns: the first and last column (from the field's left edge) of
-# the text drawn inside the field's border, from the last screenshot.
-field_left=534 field_top=484 field_width=81 field_height=21
-field_pixels() {
-    convert "$work/shot.png" -crop "${field_width}x${field_height}+${field_left}+${field_top}" +repage txt:-
-}
-field_columns() {
-    field_pixels | awk -F'[,: ]+' -v w="$field_width" -v h="$field_height" '
-        /^#/ { next }
-        $1 >= 2 && $1 < w - 2 && $2 >= 2 && $2 < h - 2 && tolower($0) !~ /#0000ff/ {
-            if (first == "" || $1 < first) first = $1
-            if ($1 > last) last = $1
-        }
-        END { print first + 0, last + 0 }'
-}
-
-# The border: no pure blue on the field's outer two rows and columns, and
-# darker at the top than at the bottom, as a sunken edge is.
-check_field_border() {
-    border_blue=$(field_pixels | awk -F'[,: ]+' -v w="$field_width" -v h="$field_height" '
-        /^#/ { next }
-        ($1 < 2 || $1 >= w - 2 || $2 < 2 || $2 >= h - 2) && tolower($0) ~ /#0000ff/ { n++ }
-        END { print n + 0 }')
-    [ "$border_blue" -eq 0 ] || fail "$1: $border_blue pure blue pixels where the field's border lies"
-    top=$(convert "$work/shot.png" -crop "1x1+$((field_left + 40))+$field_top" -format '%[fx:int(255*mean)]' info:)
-    bottom=$(convert "$work/shot.png" -crop "1x1+$((field_left + 40))+$((field_top + field_height - 1))" \
-        -format '%[fx:int(255*mean)]' info:)
-    [ "$top" -lt "$bottom" ] || fail "$1: the field's border is not sunken (top $top, bottom $bottom)"
-}
-
-# The text lies inside the border with margins that differ by at most two pixels.
-check_field_centred() {
-    set -- "$1" $(field_columns)
-    [ "$2" -gt 2 ] && [ "$3" -lt $((field_width - 3)) ] || fail "$1: the text touches the border (columns $2 to $3)"
-    left_margin=$(($2 - 2)) right_margin=$((field_width - 3 - $3))
-    difference=$((left_margin - right_margin))
-    [ "${difference#-}" -le 2 ] || fail "$1: text not centred (margins $left_margin and $right_margin)"
-}
+. "$(dirname "$0")/../field_checks.sh"
 
 start_x
 seed_settings "7:30:00 AM"
@@ -76,7 +38,6 @@ xdotool windowfocus --sync "$notice" 2>/dev/null || true
 sleep 0.3
 screenshot
 # A raised frame: light on its top and left edge, dark at the bottom and right.
-shade() { convert "$work/shot.png" -crop "1x1+$1+$2" -format '%[fx:int(255*mean)]' info:; }
 light=$(shade $((x + 100)) "$y") dark=$(shade $((x + 100)) $((y + height - 1)))
 [ "$light" -gt 200 ] && [ "$dark" -lt 130 ] || fail "no dialog frame round the notice (top $light, bottom $dark)"
 before="$work/before.png"
