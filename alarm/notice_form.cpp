@@ -13,21 +13,12 @@ void buildWindow(Window& window, const Artwork& artwork) {
     window.setCaption("");
     window.setBorderStyle(BorderStyle::FixedDialog);
     window.setShowInTaskbar(false);
+    window.setKeyPreview(true);
     window.setBackColor(layout::kBackColor);
     addElements(window, layout::elements(), artwork);
     addAccessibility(window, layout::kAccessibleName, layout::kAccessibleElements);
     const Icon::Image* emblem = artwork.emblem ? artwork.emblem->best(layout::kEmblemSize) : nullptr;
     if (emblem) window.element(layout::kEmblemElement).setPicture(emblem->picture);
-}
-
-// The focusable element with the lowest tab index: only buttons take the focus here.
-Element* firstInTabOrder(const Window& window) {
-    Element* first = nullptr;
-    for (const auto& e : window.elements()) {
-        if (e->kind() != ElementKind::Button) continue;
-        if (!first || e->tabIndex() < first->tabIndex()) first = e.get();
-    }
-    return first;
 }
 
 }  // namespace
@@ -47,7 +38,6 @@ void NoticeForm::Form_Load() {
     window_.element("lblVersion").setText("Version " + numberToText(version::kMajor) + "." +
                                           numberToText(version::kMinor) + "." + numberToText(version::kRevision));
     window_.element("lblProductName").setText(kTitle);
-    window_.setFocus(firstInTabOrder(window_));
 }
 
 void NoticeForm::Form_KeyPress(char32_t /*key*/) { window_.unload(); }

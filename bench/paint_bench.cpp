@@ -24,7 +24,7 @@ public:
     void drawPicture(const Picture& picture, Point at) override { count({at.x, at.y, picture.width, picture.height}); }
     void drawPictureScaled(const Picture&, const Rect& target) override { count(target); }
     void drawText(const std::string&, const Rect& box, const Font&, Color, Align, bool) override { count(box); }
-    void drawFrameBorder(const Rect& box) override { count(box); }
+    void drawFrameBorder(const Rect& box, Color) override { count(box); }
 
     Rect clip;
     std::int64_t calls = 0;

@@ -97,9 +97,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The licence allows no copying without the author's permission.
 set(CPACK_DEBIAN_PACKAGE_SECTION non-free/utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VCLOCK_HOMEPAGE}")
-# Dependencies come from the libraries the program links (dpkg-shlibdeps).
+# Dependencies come from the libraries the program links (dpkg-shlibdeps),
+# and Liberation Sans, which the windows' Arial and "MS Sans Serif" resolve
+# to (app/qt/fonts): with another font the text no longer fits as laid out.
 # Without libcanberra the clock falls back to the plain bell; without the
 # Wayland plugin Qt needs an X server (XWayland on a Wayland desktop).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -50,8 +50,8 @@ public:
 
     QRect rect() const override {
         if (!isValid()) return {};
-        const Rect r = element_.visibleRect();
-        return {host_->mapToGlobal(QPoint(r.left, r.top)), QSize(r.width, r.height)};
+        const QRect r = host_->widgetRect(element_.visibleRect());
+        return {host_->mapToGlobal(r.topLeft()), r.size()};
     }
 
     QAccessible::Role role() const override {

@@ -27,7 +27,7 @@ public:
     void drawPictureScaled(const Picture& picture, const Rect& target) override;
     void drawText(const std::string& text, const Rect& box, const Font& font, Color color, Align align,
                   bool wrap) override;
-    void drawFrameBorder(const Rect& box) override;
+    void drawFrameBorder(const Rect& box, Color color) override;
 
 private:
     QPainter& painter_;

@@ -1,8 +1,6 @@
 #include "app/qt/window_host.h"
 
-#include <algorithm>
 #include <limits>
-#include <vector>
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolTip>
+#include <qdrawutil.h>
 
 #if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>
@@ -25,12 +24,23 @@
 #include "app/qt/qt_painter.h"
 #include "app/qt/typed_keys.h"
 #include "app/runtime.h"
+#include "app/window/keys.h"
 
 namespace vclock::qt {
 namespace {
 
+// The width of the standard fixed dialog frame: a raised 3-D edge of two
+// pixels and one of face colour.
+constexpr int kDialogFrameWidth = 3;
+
 Rect coreRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
-Point corePoint(QPointF p) { return {static_cast<int>(p.x()), static_cast<int>(p.y())}; }
+
+// The character a key types for the window (0 for none); Tab whether or not
+// Shift is held, as Qt names Shift+Tab a key of its own.
+char32_t characterOf(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return kTabKey;
+    return event.text().toUcs4().value(0);
+}
 
 MouseButton coreButton(Qt::MouseButton button) {
     switch (button) {
@@ -44,35 +54,29 @@ MouseButton coreButton(Qt::MouseButton button) {
 
 WindowHost::WindowHost(Runtime& runtime, Window& window, QWidget* owner)
     : QWidget(owner), runtime_(runtime), window_(&window) {
-    Qt::WindowFlags flags = window.borderStyle() == BorderStyle::FixedDialog ? Qt::Dialog : Qt::Window;
-    if (window.borderStyle() == BorderStyle::None || window.caption().empty()) flags |= Qt::FramelessWindowHint;
+    Qt::WindowFlags flags = window.isDialog() ? Qt::Dialog : Qt::Window;
+    if (!window.hasTitleBar()) flags |= Qt::FramelessWindowHint;
+    if (window.isDialog() && !window.hasTitleBar()) frameWidth_ = kDialogFrameWidth;
     // A window kept off the taskbar stays with its owner, as dialogs do.
     if (!window.showInTaskbar() && !owner) flags |= Qt::Tool;
     setWindowFlags(flags);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    const Rect client{0, 0, twipsToPixels(window.clientWidth()), twipsToPixels(window.clientHeight())};
-    resize(client.width, client.height);
-    if (window.borderStyle() == BorderStyle::FixedDialog) setFixedSize(client.width, client.height);
+    const QSize outer(twipsToPixels(window.clientWidth()) + 2 * frameWidth_,
+                      twipsToPixels(window.clientHeight()) + 2 * frameWidth_);
+    resize(outer);
+    if (window.isDialog()) setFixedSize(outer);
     if (window.icon()) setWindowIcon(iconOf(*window.icon()));
     // Elements are listed top-most first; later-created widgets stack on top.
     for (auto it = window.elements().rbegin(); it != window.elements().rend(); ++it) {
         if (!(*it)->paintedByCore()) createControl(**it);
     }
-    orderTabs();
     exposeToAssistiveTechnology(*this, controls_);
     captionChanged();
     window.setView(this);
     // A window may ask for focus while it loads, before it has a host.
     if (window.focus()) focusRequested(*window.focus());
-}
-
-void WindowHost::orderTabs() {
-    std::vector<std::pair<int, QWidget*>> order;
-    for (const auto& [element, control] : controls_) order.emplace_back(element->tabIndex(), control);
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
 }
 
 WindowHost::~WindowHost() {
@@ -90,7 +94,6 @@ void WindowHost::createControl(Element& element) {
     QWidget* control = nullptr;
     if (element.kind() == ElementKind::TextField) {
         auto* edit = new QLineEdit(this);
-        edit->setFrame(false);
         // The field has no length limit of its own (QLineEdit's default is 32767).
         edit->setMaxLength(std::numeric_limits<int>::max());
         // The core fetches the text when it reads it; a key only marks it changed.
@@ -116,7 +119,7 @@ void WindowHost::createControl(Element& element) {
 
 void WindowHost::syncControl(Element& element, QWidget& control) {
     const ElementLook& look = element.look();
-    control.setGeometry(qtRect(element.visibleRect()));
+    control.setGeometry(widgetRect(element.visibleRect()));
     control.setFont(qtFont(look.font));
     QPalette palette = control.palette();
     palette.setColor(QPalette::Base, qtColor(look.backColor));
@@ -126,6 +129,13 @@ void WindowHost::syncControl(Element& element, QWidget& control) {
     control.setPalette(palette);
     const QString text = QString::fromStdString(element.text());
     if (auto* edit = qobject_cast<QLineEdit*>(&control)) {
+        // The standard sunken field border of two pixels, shadow above and
+        // left, light below and right, whatever the style draws; no padding,
+        // so the whole box holds the text.
+        edit->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid; border-color: %1 %2 %2 %1;"
+                                           " padding: 0px; margin: 0px; background: %3; color: %4; }")
+                                .arg(qtColor(Color::buttonShadow()).name(), QStringLiteral("#ffffff"),
+                                     qtColor(look.backColor).name(), qtColor(look.textColor).name()));
         if (edit->text() != text) {
             typedKeys_.at(&element)->flush();  // typed before the core's text, so replaced by it
             edit->setText(text);
@@ -146,7 +156,13 @@ std::string WindowHost::fieldText(const Element& element) {
     return it->second->edit().text().toStdString();
 }
 
-void WindowHost::invalidate(const Rect& area) { update(qtRect(area)); }
+void WindowHost::invalidate(const Rect& area) { update(widgetRect(area)); }
+
+Point WindowHost::clientPoint(QPointF at) const {
+    return {static_cast<int>(at.x()) - frameWidth_, static_cast<int>(at.y()) - frameWidth_};
+}
+
+QRect WindowHost::widgetRect(const Rect& client) const { return qtRect(client).translated(frameWidth_, frameWidth_); }
 
 void WindowHost::captionChanged() {
     if (window_) setWindowTitle(QString::fromStdString(window_->caption()));
@@ -174,7 +190,8 @@ void WindowHost::pointerChanged() { updatePointer(mapFromGlobal(QCursor::pos()))
 
 void WindowHost::focusRequested(Element& element) {
     if (auto it = controls_.find(&element); it != controls_.end()) {
-        it->second->setFocus(Qt::MouseFocusReason);
+        // Focus moved by Tab shows as such: the style marks the focused button.
+        it->second->setFocus(tabbing_ ? Qt::TabFocusReason : Qt::MouseFocusReason);
     } else {
         setFocus();
     }
@@ -191,10 +208,19 @@ void WindowHost::unloaded() {
 
 void WindowHost::accessibleDescriptionChanged() { announceDescription(*this); }
 
+void WindowHost::paintDialogFrame(QPainter& painter) {
+    qDrawWinPanel(&painter, rect(), palette(), false);
+    qDrawPlainRect(&painter, rect().adjusted(2, 2, -2, -2), qtColor(Color::buttonFace()), frameWidth_ - 2);
+}
+
 void WindowHost::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    if (frameWidth_ > 0) paintDialogFrame(painter);
+    painter.translate(frameWidth_, frameWidth_);
     QtPainter corePainter(painter);
-    for (const QRect& r : event->region()) {
+    const QRect client = rect().adjusted(0, 0, -2 * frameWidth_, -2 * frameWidth_);
+    for (const QRect& widgetArea : event->region()) {
+        const QRect r = widgetArea.translated(-frameWidth_, -frameWidth_).intersected(client);
         paintedPixels_ += 1LL * r.width() * r.height();
         if (!window_) continue;
         // Beyond the face there is only the window's colour.
@@ -204,38 +230,41 @@ void WindowHost::paintEvent(QPaintEvent* event) {
 }
 
 void WindowHost::mousePressEvent(QMouseEvent* event) {
-    toWindow([&](Window& w) { w.mousePress(corePoint(event->position()), coreButton(event->button())); });
+    toWindow([&](Window& w) { w.mousePress(clientPoint(event->position()), coreButton(event->button())); });
     updatePointer(event->position().toPoint());
 }
 
 void WindowHost::mouseReleaseEvent(QMouseEvent* event) {
-    toWindow([&](Window& w) { w.mouseRelease(corePoint(event->position()), coreButton(event->button())); });
+    toWindow([&](Window& w) { w.mouseRelease(clientPoint(event->position()), coreButton(event->button())); });
     updatePointer(event->position().toPoint());
 }
 
 void WindowHost::mouseDoubleClickEvent(QMouseEvent* event) {
-    toWindow([&](Window& w) { w.mouseDoubleClick(corePoint(event->position()), coreButton(event->button())); });
+    toWindow([&](Window& w) { w.mouseDoubleClick(clientPoint(event->position()), coreButton(event->button())); });
 }
 
 void WindowHost::mouseMoveEvent(QMouseEvent* event) {
-    toWindow([&](Window& w) { w.mouseMove(corePoint(event->position())); });
+    toWindow([&](Window& w) { w.mouseMove(clientPoint(event->position())); });
     updatePointer(event->position().toPoint());
 }
 
 void WindowHost::keyPressEvent(QKeyEvent* event) {
-    if (!previewKey(event)) QWidget::keyPressEvent(event);
+    if (!keyToWindow(event)) QWidget::keyPressEvent(event);
 }
 
-bool WindowHost::previewKey(QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.isEmpty() || !window_ || !window_->events.keyPress) return false;
-    const char32_t key = text.toUcs4().value(0);
-    toWindow([&](Window& w) { w.events.keyPress(key); });
-    return window_ == nullptr;
+bool WindowHost::keyToWindow(QKeyEvent* event) {
+    if (!window_) return false;
+    const char32_t key = characterOf(*event);
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    bool done = false;
+    tabbing_ = key == kTabKey;
+    toWindow([&](Window& w) { done = w.keyTyped(key, shift); });
+    tabbing_ = false;
+    return done || window_ == nullptr;
 }
 
 bool WindowHost::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && previewKey(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::KeyPress && keyToWindow(static_cast<QKeyEvent*>(event))) return true;
     if (event->type() == QEvent::FocusIn && window_) {
         for (const auto& [element, control] : controls_) {
             if (control == watched && window_->focus() != element) window_->setFocus(element);
@@ -255,10 +284,15 @@ void WindowHost::closeEvent(QCloseEvent* event) {
 }
 
 bool WindowHost::event(QEvent* event) {
+    // Tab moves the focus as the window says, before Qt's own focus chain.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (characterOf(*key) == kTabKey && keyToWindow(key)) return true;
+    }
     if (event->type() == QEvent::ToolTip && window_) {
         auto* help = static_cast<QHelpEvent*>(event);
         std::string tip;
-        toWindow([&](Window& w) { tip = w.toolTipAt(corePoint(help->pos())); });
+        toWindow([&](Window& w) { tip = w.toolTipAt(clientPoint(help->pos())); });
         if (tip.empty()) {
             QToolTip::hideText();
         } else {
@@ -288,7 +322,7 @@ bool WindowHost::nativeEvent(const QByteArray& eventType, void* message, qintptr
 
 void WindowHost::updatePointer(QPoint at) {
     if (!window_) return;
-    setCursor(cursorFor(window_->pointerAt(corePoint(at))));
+    setCursor(cursorFor(window_->pointerAt(clientPoint(at))));
 }
 
 QCursor WindowHost::cursorFor(const Icon* icon) {

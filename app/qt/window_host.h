@@ -16,6 +16,7 @@ namespace vclock::qt {
 
 class TypedKeys;
 
+
 // A top-level Qt widget showing one core window: it paints the rectangles
 // the window reports as changed, hands the mouse and keys to the window,
 // and keeps native controls (line edits, push buttons) over the window's
@@ -35,6 +36,8 @@ public:
     // events (app/qt/accessibility). Null once unloaded.
     Window* coreWindow() const { return window_; }
     Runtime& runtime() const { return runtime_; }
+    // Client pixels of the window in the widget, which may frame them.
+    QRect widgetRect(const Rect& client) const;
 
     // WindowView
     void invalidate(const Rect& area) override;
@@ -62,11 +65,12 @@ protected:
 private:
     void createControl(Element& element);
     void syncControl(Element& element, QWidget& control);
-    // Tab moves through the controls in the layout's tab order.
-    void orderTabs();
-    // Gives a character key to the window first, as key preview does;
-    // true when the window has gone meanwhile and the key must go no further.
-    bool previewKey(QKeyEvent* event);
+    // Hands a key to the window, which decides what it does; true when the
+    // key must go no further (Tab, or the window went).
+    bool keyToWindow(QKeyEvent* event);
+    // A point of the widget in the window's client pixels.
+    Point clientPoint(QPointF at) const;
+    void paintDialogFrame(QPainter& painter);
     void updatePointer(QPoint at);
     QCursor cursorFor(const Icon* icon);
     template <class F>
@@ -80,6 +84,11 @@ private:
     QCursor cursor_;
     long long paintedPixels_ = 0;
     bool closing_ = false;
+    // Width of the dialog frame drawn around the client area: a dialog
+    // without title bar gets no frame from the window manager, and none
+    // at all where no window manager runs.
+    int frameWidth_ = 0;
+    bool tabbing_ = false;  // the focus moves by Tab
 };
 
 }  // namespace vclock::qt

@@ -204,8 +204,8 @@ void SimRuntime::moveMouse(Window& window, Point pixel) {
     if (takesInput(window)) dispatch([&] { window.mouseMove(pixel); });
 }
 
-void SimRuntime::keyPress(Window& window, char32_t key) {
-    if (takesInput(window) && window.events.keyPress) dispatch([&] { window.events.keyPress(key); });
+void SimRuntime::keyPress(Window& window, char32_t key, bool shift) {
+    if (takesInput(window)) dispatch([&] { window.keyTyped(key, shift); });
 }
 
 void SimRuntime::closeWindow(Window& window) {

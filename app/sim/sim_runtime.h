@@ -91,7 +91,7 @@ public:
     void click(Window& window, Point pixel, MouseButton button = MouseButton::Left);
     void doubleClick(Window& window, Point pixel);
     void moveMouse(Window& window, Point pixel);
-    void keyPress(Window& window, char32_t key);
+    void keyPress(Window& window, char32_t key, bool shift = false);
     // Closes a window as the platform would (logout, the close key).
     void closeWindow(Window& window);
 

@@ -118,12 +118,11 @@ void BackBufferPainter::drawText(const std::string& text, const Rect& box, const
     SelectObject(dc_, oldFont);
 }
 
-void BackBufferPainter::drawFrameBorder(const Rect& box) {
-    const Color line = Color::windowText();
-    fillRect({box.left, box.top, box.width, 1}, line);
-    fillRect({box.left, box.bottom() - 1, box.width, 1}, line);
-    fillRect({box.left, box.top, 1, box.height}, line);
-    fillRect({box.right() - 1, box.top, 1, box.height}, line);
+void BackBufferPainter::drawFrameBorder(const Rect& box, Color color) {
+    fillRect({box.left, box.top, box.width, 1}, color);
+    fillRect({box.left, box.bottom() - 1, box.width, 1}, color);
+    fillRect({box.left, box.top, 1, box.height}, color);
+    fillRect({box.right() - 1, box.top, 1, box.height}, color);
 }
 
 }  // namespace vclock::win32

@@ -30,7 +30,7 @@ public:
     void drawPictureScaled(const Picture& picture, const Rect& target) override;
     void drawText(const std::string& text, const Rect& box, const Font& font, Color color, Align align,
                   bool wrap) override;
-    void drawFrameBorder(const Rect& box) override;
+    void drawFrameBorder(const Rect& box, Color color) override;
 
 private:
     std::uint32_t* row(int y) { return pixels_ + static_cast<std::ptrdiff_t>(y) * width_; }

@@ -77,10 +77,8 @@ int WinRuntime::run() {
 }
 
 void WinRuntime::route(MSG& message) {
-    if (message.message == WM_CHAR) {
-        for (auto it = hosts_.rbegin(); it != hosts_.rend(); ++it) {
-            if ((*it)->keyPreview() && (*it)->takeKey(message)) return;
-        }
+    for (auto it = hosts_.rbegin(); it != hosts_.rend(); ++it) {
+        if ((*it)->routeKey(message)) return;
     }
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -186,10 +184,8 @@ void WinRuntime::showModal(Window& dialog, Window& owner) {
     HWND ownerWindow = ownerHost ? ownerHost->hwnd() : nullptr;
     hosts_.push_back(std::make_unique<WindowHost>(*this, dialog, ownerWindow));
     WindowHost& host = *hosts_.back();
-    host.setKeyPreview(true);
     if (ownerWindow) EnableWindow(ownerWindow, FALSE);
     host.show();
-    host.focusFirstControl();
     MSG message;
     while (!ended_ && dialog.loaded() && host.hwnd()) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -213,9 +209,9 @@ void WinRuntime::removeHost(WindowHost& host) {
 void WinRuntime::windowClosed(WindowHost& closedHost) {
     // The program ends once no window of its own is left on screen.
     const bool anyOpen = std::any_of(hosts_.begin(), hosts_.end(), [&](const auto& h) {
-        return h.get() != &closedHost && !h->closed() && !h->keyPreview();
+        return h.get() != &closedHost && !h->closed() && !h->window().isDialog();
     });
-    if (!anyOpen && !closedHost.keyPreview()) PostQuitMessage(0);
+    if (!anyOpen && !closedHost.window().isDialog()) PostQuitMessage(0);
 }
 
 void WinRuntime::sessionMayEnd() {
@@ -248,7 +244,7 @@ void WinRuntime::beep() { MessageBeep(MB_OK); }
 void WinRuntime::shellOpen(Window& owner, const std::string& address) {
     WindowHost* host = openHost(owner);
     // The result says nothing the user needs: a missing handler is not reported.
-    ShellExecuteA(host ? host->hwnd() : nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteA(host ? host->hwnd() : nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 std::optional<std::vector<std::uint8_t>> WinRuntime::readFileBesideProgram(const std::string& bareName,

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/window/system_colors.h"
+
 namespace vclock::win32 {
 
 std::wstring toWide(const std::string& utf8) {
@@ -24,14 +26,22 @@ std::string toUtf8(const std::wstring& wide) {
     return utf8;
 }
 
+namespace {
+
+Color fixed(COLORREF c) { return Color::rgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+// The desktop's colours, read once from the system's colour table.
+const SystemColors& systemColors() {
+    static const SystemColors colors{fixed(GetSysColor(COLOR_WINDOWTEXT)), fixed(GetSysColor(COLOR_BTNFACE)),
+                                     fixed(GetSysColor(COLOR_BTNTEXT)), fixed(GetSysColor(COLOR_BTNSHADOW))};
+    return colors;
+}
+
+}  // namespace
+
 COLORREF toColorRef(Color color) {
-    switch (color.role) {
-        case Color::Role::WindowText: return GetSysColor(COLOR_WINDOWTEXT);
-        case Color::Role::ButtonFace: return GetSysColor(COLOR_BTNFACE);
-        case Color::Role::ButtonText: return GetSysColor(COLOR_BTNTEXT);
-        case Color::Role::Fixed: break;
-    }
-    return RGB(color.r, color.g, color.b);
+    const Color shown = resolve(color, systemColors());
+    return RGB(shown.r, shown.g, shown.b);
 }
 
 HFONT createFont(const Font& font) {

@@ -1,5 +1,6 @@
 #include "app/win32/window_host.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "app/win32/win_icons.h"
 #include "app/win32/win_runtime.h"
 #include "app/win32/win_text.h"
+#include "app/window/keys.h"
 
 namespace vclock::win32 {
 namespace {
@@ -18,16 +20,19 @@ constexpr wchar_t kWindowClass[] = L"VordaneClockWindow";
 constexpr DWORD kMostRectangles = 16;
 
 DWORD styleOf(const Window& window) {
-    if (window.borderStyle() == BorderStyle::FixedDialog) {
-        // An empty caption means no title bar at all, only the dialog frame.
-        return WS_POPUP | WS_DLGFRAME | (window.caption().empty() ? 0 : WS_CAPTION | WS_SYSMENU);
-    }
+    if (window.isDialog()) return WS_POPUP | WS_DLGFRAME | (window.hasTitleBar() ? WS_CAPTION | WS_SYSMENU : 0);
     // No frame and no title bar; the system menu and the boxes still let the
     // taskbar button minimise and restore it and the close key close it.
     return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 }
 
-DWORD extendedStyleOf(const Window& window) { return window.showInTaskbar() ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW; }
+DWORD extendedStyleOf(const Window& window) {
+    return (window.showInTaskbar() ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW) | (window.isDialog() ? WS_EX_DLGMODALFRAME : 0);
+}
+
+// Pixels between a field's border and its text: the layout's field is only
+// just wide enough for its default text in its bold font.
+constexpr int kFieldMargin = 1;
 
 MouseButton buttonOf(UINT message) {
     switch (message) {
@@ -52,6 +57,9 @@ std::wstring textOf(HWND control) {
 }  // namespace
 
 void WindowHost::registerClass(HINSTANCE instance) {
+    // The tooltip's window class.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
@@ -90,6 +98,7 @@ WindowHost::~WindowHost() {
         for (const Control& c : controls_) accessible_names::forget(c.hwnd);
         accessible_names::forget(hwnd_);
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        if (toolTip_) DestroyWindow(toolTip_);
         DestroyWindow(hwnd_);
     }
     for (Control& c : controls_) DeleteObject(c.background);
@@ -105,6 +114,7 @@ void WindowHost::show() {
     if (state != WindowState::Minimized) place(state);
     ShowWindow(hwnd_, state == WindowState::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
     UpdateWindow(hwnd_);
+    if (window_.focus()) focusRequested(*window_.focus());
 }
 
 void WindowHost::place(WindowState state) {
@@ -130,15 +140,6 @@ void WindowHost::place(WindowState state) {
         r.bottom = r.top + height;
     }
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void WindowHost::focusFirstControl() {
-    const Control* first = nullptr;
-    for (const Control& c : controls_) {
-        if (!c.element->shown()) continue;
-        if (!first || c.element->tabIndex() < first->element->tabIndex()) first = &c;
-    }
-    if (first) SetFocus(first->hwnd);
 }
 
 void WindowHost::invalidate(const Rect& area) {
@@ -173,14 +174,23 @@ void WindowHost::createControls() {
     for (const auto& e : window_.elements()) {
         const bool field = e->kind() == ElementKind::TextField;
         if (!field && e->kind() != ElementKind::Button) continue;
-        const DWORD style = WS_CHILD | WS_TABSTOP | (field ? ES_AUTOHSCROLL | ES_LEFT : BS_PUSHBUTTON);
-        HWND control = CreateWindowExW(0, field ? L"EDIT" : L"BUTTON", toWide(e->text()).c_str(), style, 0, 0, 0, 0,
-                                       hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)),
-                                       runtime_.instance(), nullptr);
+        const Align align = e->look().align;
+        const DWORD fieldStyle =
+            ES_AUTOHSCROLL | (align == Align::Center ? ES_CENTER : align == Align::Right ? ES_RIGHT : ES_LEFT);
+        const DWORD style = WS_CHILD | (field ? fieldStyle : BS_PUSHBUTTON);
+        // A field has the standard sunken border.
+        HWND control = CreateWindowExW(field ? WS_EX_CLIENTEDGE : 0, field ? L"EDIT" : L"BUTTON",
+                                       toWide(e->text()).c_str(), style, 0, 0, 0, 0, hwnd_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), runtime_.instance(),
+                                       nullptr);
         if (!control) continue;
-        // A field has no length limit of its own (an EDIT's default is 32767).
-        if (field) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(e->look().font)), FALSE);
+        if (field) {
+            // No length limit of its own (an EDIT's default is 32767).
+            SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+            SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                         MAKELPARAM(kFieldMargin, kFieldMargin));
+        }
         controls_.push_back({e.get(), control, CreateSolidBrush(toColorRef(e->look().backColor))});
         controlChanged(*e);
     }
@@ -263,22 +273,87 @@ void WindowHost::unloaded() {
     runtime_.windowClosed(*this);
 }
 
-bool WindowHost::takeKey(const MSG& message) {
-    if (message.message != WM_CHAR || closed_) return false;
-    if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
-    if (message.hwnd != hwnd_ && !keyPreview_) return false;
+char32_t WindowHost::characterOf(const MSG& message) {
     const auto unit = static_cast<wchar_t>(message.wParam);
     if (unit >= 0xD800 && unit < 0xDC00) {
         highSurrogate_ = unit;
-        return true;
+        return 0;
     }
     char32_t key = unit;
     if (unit >= 0xDC00 && unit < 0xE000 && highSurrogate_) {
         key = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00);
     }
     highSurrogate_ = 0;
-    if (window_.events.keyPress) runtime_.dispatch([&] { window_.events.keyPress(key); });
+    return key;
+}
+
+bool WindowHost::keyToWindow(char32_t key, bool shift) {
+    bool done = true;
+    runtime_.dispatch([&] { done = window_.keyTyped(key, shift); });
+    return done || closed_;
+}
+
+bool WindowHost::routeKey(MSG& message) {
+    if (closed_ || !hwnd_) return false;
+    if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
+    if (message.message == WM_CHAR) {
+        // A character that came without a key press of ours (an input method).
+        const char32_t key = characterOf(message);
+        if (key == kTabKey || (key && keyToWindow(key, false))) return true;
+        DispatchMessageW(&message);
+        return true;
+    }
+    if (message.message != WM_KEYDOWN) return false;
+    if (message.wParam == VK_TAB) {
+        keyToWindow(kTabKey, GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    // The characters the key types reach the window before the control
+    // sees the key itself, so a key the window takes never presses a button.
+    TranslateMessage(&message);
+    std::vector<MSG> typed;
+    MSG character;
+    while (PeekMessageW(&character, message.hwnd, WM_CHAR, WM_CHAR, PM_REMOVE)) typed.push_back(character);
+    for (const MSG& t : typed) {
+        const char32_t key = characterOf(t);
+        if (key && keyToWindow(key, false)) return true;
+    }
+    DispatchMessageW(&message);
+    for (MSG& t : typed) DispatchMessageW(&t);
     return true;
+}
+
+void WindowHost::updateToolTip(Point at, WPARAM wParam, LPARAM lParam) {
+    const std::string tip = window_.toolTipAt(at);
+    if (!toolTip_) {
+        if (tip.empty()) return;
+        // Never activated and not subclassing the window: the mouse moves
+        // are relayed to it, so keys and focus stay where they were.
+        toolTip_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, runtime_.instance(), nullptr);
+        if (!toolTip_) return;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    std::wstring text = toWide(tip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = text.data();
+    SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (tip.empty()) {
+        SendMessageW(toolTip_, TTM_POP, 0, 0);
+        return;
+    }
+    MSG move{hwnd_, WM_MOUSEMOVE, wParam, lParam, GetMessageTime(), {}};
+    SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void WindowHost::paint() {
@@ -332,6 +407,7 @@ void WindowHost::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             runtime_.dispatch([&] { window_.mouseMove(at); });
             if (GetCapture() == hwnd_) updateCursor();
+            updateToolTip(at, wParam, lParam);
             break;
         default: break;
     }
@@ -390,11 +466,6 @@ LRESULT WindowHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT && updateCursor()) return TRUE;
             break;
-        case WM_CHAR: {
-            MSG msg{hwnd_, message, wParam, lParam, 0, {}};
-            takeKey(msg);
-            return 0;
-        }
         case WM_COMMAND: {
             Control* c = controlFor(reinterpret_cast<HWND>(lParam));
             if (!c) break;

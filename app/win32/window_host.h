@@ -30,17 +30,14 @@ public:
     Window& window() const { return window_; }
     HWND hwnd() const { return hwnd_; }
     bool closed() const { return closed_; }
-    // Key preview: character keys go to the window's own handler before
-    // any control sees them (the notice window closes on any key).
-    bool keyPreview() const { return keyPreview_; }
-    void setKeyPreview(bool on) { keyPreview_ = on; }
 
+    // Shows the window, and gives the focus to the control the window says.
     void show();
-    // A character key for this window: with key preview also those meant
-    // for its controls. False when the message is not one of those.
-    bool takeKey(const MSG& message);
-    // Focus to the control with the lowest tab index, as a dialog opens.
-    void focusFirstControl();
+    // A key message for this window or one of its controls, before it is
+    // translated or dispatched: the window decides what the key does
+    // (Window::keyTyped), ahead of the control. True when the message has
+    // been dealt with; false when it is not a key of this window.
+    bool routeKey(MSG& message);
 
     // WindowView
     void invalidate(const Rect& area) override;
@@ -71,6 +68,14 @@ private:
     void applyWindowState();
     void place(WindowState state);
     void followPlatformState(WPARAM sizeKind);
+    // The character of a WM_CHAR, put together from UTF-16 halves; 0
+    // while only the first half of a pair has come.
+    char32_t characterOf(const MSG& message);
+    // Hands a typed key to the window; true when the control must not get it.
+    bool keyToWindow(char32_t key, bool shift);
+    // The standard tooltip over the window, showing the text of the element
+    // under the pointer; made when an element first has one to show.
+    void updateToolTip(Point at, WPARAM wParam, LPARAM lParam);
 
     WinRuntime& runtime_;
     Window& window_;
@@ -82,7 +87,7 @@ private:
     HICON smallIcon_ = nullptr;
     HCURSOR cursor_ = nullptr;
     const Icon* cursorIcon_ = nullptr;
-    bool keyPreview_ = false;
+    HWND toolTip_ = nullptr;
     bool closed_ = false;
     bool followingPlatform_ = false;  // a state change that came from the platform
     bool placing_ = false;            // sizes during place() are ours, not the user's

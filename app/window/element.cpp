@@ -10,6 +10,8 @@ namespace {
 
 // A container's contents are cut just inside its single-pixel border.
 constexpr int kContainerBorder = 1;
+// A frame's border is the 3-D shadow line of the desktop, on every platform.
+constexpr Color kFrameBorderColor = Color::buttonShadow();
 
 Rect inner(const Rect& r) {
     return {r.left + kContainerBorder, r.top + kContainerBorder, r.width - 2 * kContainerBorder,
@@ -177,7 +179,7 @@ void Element::paint(Painter& painter) const {
             painter.drawText(text_, box, look_.font, look_.textColor, look_.align, look_.wrap);
             return;
         case ElementKind::Frame:
-            painter.drawFrameBorder(box);
+            painter.drawFrameBorder(box, kFrameBorderColor);
             return;
         case ElementKind::TextField:
         case ElementKind::Button:

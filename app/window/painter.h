@@ -9,10 +9,11 @@
 
 namespace vclock {
 
-// A colour of the layout. System colours carry their role so that a backend
-// can use the desktop's own; rgb is what they are where no desktop says.
+// A colour of the layout. System colours carry their role, which the
+// desktop's own colours resolve (SystemColors); rgb is what they are where
+// no desktop says.
 struct Color {
-    enum class Role { Fixed, WindowText, ButtonFace, ButtonText };
+    enum class Role { Fixed, WindowText, ButtonFace, ButtonText, ButtonShadow };
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
@@ -22,6 +23,7 @@ struct Color {
     static constexpr Color windowText() { return {0, 0, 0, Role::WindowText}; }
     static constexpr Color buttonFace() { return {240, 240, 240, Role::ButtonFace}; }
     static constexpr Color buttonText() { return {0, 0, 0, Role::ButtonText}; }
+    static constexpr Color buttonShadow() { return {160, 160, 160, Role::ButtonShadow}; }
     friend constexpr bool operator==(const Color&, const Color&) = default;
 };
 
@@ -43,7 +45,7 @@ public:
     virtual void drawText(const std::string& text, const Rect& box, const Font& font, Color color, Align align,
                           bool wrap) = 0;
     // A plain single-line border just inside `box`.
-    virtual void drawFrameBorder(const Rect& box) = 0;
+    virtual void drawFrameBorder(const Rect& box, Color color) = 0;
 };
 
 }  // namespace vclock

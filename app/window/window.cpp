@@ -1,9 +1,11 @@
 #include "app/window/window.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
 #include "app/runtime.h"
+#include "app/window/keys.h"
 
 namespace vclock {
 
@@ -182,10 +184,44 @@ void Window::setFocus(Element* element) {
     if (view_ && element) view_->focusRequested(*element);
 }
 
+std::vector<Element*> Window::tabOrder() const {
+    std::vector<Element*> order;
+    for (const auto& e : elements_) {
+        const bool focusable = e->kind() == ElementKind::TextField || e->kind() == ElementKind::Button;
+        if (focusable && e->shown()) order.push_back(e.get());
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Element* a, const Element* b) { return a->tabIndex() < b->tabIndex(); });
+    return order;
+}
+
+bool Window::keyTyped(char32_t key, bool shift) {
+    if (!loaded_) return true;
+    if (key == kTabKey) {
+        const std::vector<Element*> order = tabOrder();
+        if (order.empty()) return true;
+        const auto at = std::find(order.begin(), order.end(), focus_);
+        const auto n = static_cast<std::ptrdiff_t>(order.size());
+        std::ptrdiff_t next = shift ? n - 1 : 0;
+        if (at != order.end()) next = ((at - order.begin()) + (shift ? n - 1 : 1)) % n;
+        setFocus(order[static_cast<std::size_t>(next)]);
+        return true;
+    }
+    if (!isCharacterKey(key) || !events.keyPress) return false;
+    if (!keyPreview_ && focus_) return false;
+    events.keyPress(key);
+    return !loaded_;
+}
+
 void Window::load() {
     if (loaded_) return;
     loaded_ = true;
     if (events.load) events.load();
+    // As a window opens, the focus goes to the first element that takes it.
+    if (loaded_) {
+        const std::vector<Element*> order = tabOrder();
+        if (!order.empty()) setFocus(order.front());
+    }
 }
 
 void Window::unload() {

@@ -84,6 +84,13 @@ public:
     void setIcon(IconHandle icon) { icon_ = std::move(icon); }
     BorderStyle borderStyle() const { return border_; }
     void setBorderStyle(BorderStyle border) { border_ = border; }
+    // A dialog has a fixed dialog frame; it shows a title bar only with a caption.
+    bool isDialog() const { return border_ == BorderStyle::FixedDialog; }
+    bool hasTitleBar() const { return isDialog() && !caption_.empty(); }
+    // Key preview: the window's KeyPress sees each character key before
+    // the control that has the focus does.
+    bool keyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool on) { keyPreview_ = on; }
     bool showInTaskbar() const { return showInTaskbar_; }
     void setShowInTaskbar(bool show) { showInTaskbar_ = show; }
 
@@ -146,8 +153,19 @@ public:
 
     Element* focus() const { return focus_; }
     void setFocus(Element* element);
+    // The elements that take the focus now (shown text fields and buttons),
+    // by tab index; equal indices keep the stacking order.
+    std::vector<Element*> tabOrder() const;
+    // A key typed while the window is active (0: a key that types no
+    // character). Tab moves the focus to the next element in tab order,
+    // Shift+Tab to the one before, round the end. A character key goes to
+    // KeyPress when the window has key preview or no control has the focus.
+    // True when the focused control must not get the key too: Tab, and any
+    // key after which the window has been unloaded.
+    bool keyTyped(char32_t key, bool shift = false);
 
-    // Load (its handler runs), unload (its handler runs, the window closes).
+    // Load (its handler runs, then the focus goes to the first element in
+    // tab order), unload (its handler runs, the window closes).
     bool loaded() const { return loaded_; }
     void load();
     void unload();
@@ -167,6 +185,7 @@ private:
     IconHandle icon_;
     BorderStyle border_ = BorderStyle::None;
     bool showInTaskbar_ = true;
+    bool keyPreview_ = false;
     std::string accessibleName_;
     std::string accessibleDescription_;
     std::vector<Element*> accessibleElements_;

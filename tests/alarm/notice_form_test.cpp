@@ -125,6 +125,22 @@ TEST_F(NoticeFormTest, CloseAndAnyCharacterKeyUnloadTheNotice) {
     EXPECT_TRUE(sim.openedAddresses().empty()) << "a key reaches the window before the focused button";
 }
 
+TEST_F(NoticeFormTest, TabMovesAmongTheButtonsInTabOrderAndNeverClosesTheNotice) {
+    for (int time = 0; time < 2; ++time) {
+        window().load();
+        EXPECT_EQ(window().focus(), &element("cmdok")) << "each notice opens with the focus on Close";
+        for (const char* name : {"cmdmailme", "cmdmywebsite", "cmdok"}) {
+            sim.keyPress(window(), U'\t');
+            EXPECT_EQ(window().focus(), &element(name));
+        }
+        sim.keyPress(window(), U'\t', true);
+        EXPECT_EQ(window().focus(), &element("cmdmywebsite"));
+        EXPECT_TRUE(window().loaded());
+        sim.keyPress(window(), U'q');
+        EXPECT_FALSE(window().loaded());
+    }
+}
+
 TEST_F(NoticeFormTest, MailAndWebButtonsOpenTheirAddressEachTimeAndLeaveTheNoticeOpen) {
     window().load();
     sim.click(window(), centreOf("cmdmailme"));

@@ -240,10 +240,11 @@ blue_pixels() {
 }
 
 # The entry field (8010, 7260, 1215 x 315 twips) shows its pure blue around
-# its text once the door stands open; the closed door has no pure blue.
+# its text, inside its border, once the door stands open; the closed door
+# has no pure blue.
 field_is_shown() {
     screenshot
-    [ "$(blue_pixels 81 21 534 484)" -ge 1000 ]
+    [ "$(blue_pixels 81 21 534 484)" -ge 700 ]
 }
 
 field_is_hidden() {
@@ -276,8 +277,9 @@ wait_setting() {
 
 setting_is() { [ "$(setting "$1" "$2")" = "$3" ]; }
 
-# The alarm notice: a dialog of the program, 7380 x 4755 twips.
-notice_window() { app_window_sized -eq 492 317; }
+# The alarm notice: a dialog of the program, 7380 x 4755 twips of client
+# area in a dialog frame of three pixels on each side.
+notice_window() { app_window_sized -eq 498 323; }
 
 notice_gone() { ! notice_window >/dev/null; }
 

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
 #include "alarm/notice_form.h"
+#include "app/qt/qt_painter.h"
 #include "app/qt/qt_runtime.h"
 #include "assets/artwork.h"
 
@@ -53,19 +55,50 @@ protected:
 TEST_F(QtNoticeWindowTest, ButtonsSitWhereTheLayoutPutsThemAndCloseHasTheFocus) {
     showNotice([&](WindowHost& host) {
         EXPECT_TRUE(host.isModal());
-        EXPECT_EQ(host.size(), QSize(twipsToPixels(notice.window().clientWidth()),
-                                     twipsToPixels(notice.window().clientHeight())));
+        // A dialog frame of three pixels on every side, drawn by the window
+        // itself, as no window manager frames it.
+        EXPECT_EQ(host.size(), QSize(twipsToPixels(notice.window().clientWidth()) + 6,
+                                     twipsToPixels(notice.window().clientHeight()) + 6));
+        EXPECT_TRUE(host.windowFlags() & Qt::FramelessWindowHint);
         for (const char* name : {"cmdok", "cmdmailme", "cmdmywebsite"}) {
             Element& element = notice.window().element(name);
             QPushButton* button = buttonNamed(host, element.text().c_str());
             ASSERT_NE(button, nullptr) << name;
             const Rect r = element.visibleRect();
-            EXPECT_EQ(button->geometry(), QRect(r.left, r.top, r.width, r.height)) << name;
+            EXPECT_EQ(button->geometry(), QRect(r.left + 3, r.top + 3, r.width, r.height)) << name;
         }
         EXPECT_EQ(host.focusWidget(), buttonNamed(host, "Close"));
         notice.window().unload();
     });
     EXPECT_FALSE(notice.window().loaded());
+}
+
+TEST_F(QtNoticeWindowTest, TabAndShiftTabMoveTheFocusAmongTheButtonsAndKeepItOpen) {
+    showNotice([&](WindowHost& host) {
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QKeyEvent event(QEvent::KeyPress, key, modifiers, key == Qt::Key_Tab ? QStringLiteral("\t") : QString());
+            QCoreApplication::sendEvent(host.focusWidget(), &event);
+        };
+        press(Qt::Key_Tab, Qt::NoModifier);
+        EXPECT_EQ(host.focusWidget(), buttonNamed(host, "Mail me"));
+        press(Qt::Key_Tab, Qt::NoModifier);
+        EXPECT_EQ(host.focusWidget(), buttonNamed(host, "Visit my website"));
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(host.focusWidget(), buttonNamed(host, "Close"));
+        EXPECT_TRUE(notice.window().loaded()) << "Tab is no character key";
+        notice.window().unload();
+    });
+}
+
+TEST(QtFontsTest, TheLayoutsWindowsFontsResolveToArialMetricLiberationSans) {
+    for (const char* family : {"Arial", "MS Sans Serif"}) {
+        for (bool bold : {false, true}) {
+            const QFontInfo shown(qtFont({family, 8.25, bold}));
+            EXPECT_EQ(shown.family(), QStringLiteral("Liberation Sans")) << family << " bold " << bold;
+            EXPECT_EQ(shown.bold(), bold) << family;
+        }
+    }
 }
 
 TEST_F(QtNoticeWindowTest, AnyCharacterKeyClosesItEvenWhenAButtonHasTheFocus) {

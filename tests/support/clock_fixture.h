@@ -34,7 +34,7 @@ public:
     void drawText(const std::string& text, const Rect& box, const Font&, Color, Align, bool) override {
         calls.push_back({"text", intersect(box, clip), nullptr, text});
     }
-    void drawFrameBorder(const Rect& box) override { calls.push_back({"frame", intersect(box, clip), nullptr, {}}); }
+    void drawFrameBorder(const Rect& box, Color) override { calls.push_back({"frame", intersect(box, clip), nullptr, {}}); }
 
     Rect clip;
 };
