@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/files/program_folder.h"
+#include "app/pointer/pointer_image.h"
 #include "assets/decode/ico_decoder.h"
 
 namespace vclock {

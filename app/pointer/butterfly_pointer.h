@@ -20,7 +20,6 @@ public:
 
     std::int16_t buttflyphase() const { return buttflyphase_; }
 
-    static constexpr int kPointerSize = 32;
 
 private:
     Runtime& runtime_;
