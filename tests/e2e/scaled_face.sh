@@ -22,23 +22,10 @@ import -window root -depth 8 "ppm:$work/face.ppm"
 convert "$VCLOCK_SCENE" -depth 8 "ppm:$work/scene.ppm"
 stop_app
 
-python3 - "$work" <<'PY' || fail "the face at 1.5x has seams or is off the scene's grid"
+PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$e2e_dir/../support" python3 - "$work" <<'PY' || fail "the face at 1.5x has seams or is off the scene's grid"
 import sys
 
-def load(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:  # P6, width, height, maximum
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    width = int(fields[1])
-    return lambda x, y: data[pos + 1 + 3 * (y * width + x):pos + 4 + 3 * (y * width + x)]
+from ppm_image import load
 
 work = sys.argv[1]
 face, scene = load(work + "/face.ppm"), load(work + "/scene.ppm")

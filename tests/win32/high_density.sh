@@ -50,23 +50,10 @@ shot() {
 shot 96
 shot 144
 
-python3 - "$work" <<'PY' || fail "the face at 144 DPI is not the 96-DPI face scaled by 1.5"
+PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$top/tests/support" python3 - "$work" <<'PY' || fail "the face at 144 DPI is not the 96-DPI face scaled by 1.5"
 import sys
 
-def load(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:  # P6, width, height, maximum
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    width = int(fields[1])
-    return lambda x, y: data[pos + 1 + 3 * (y * width + x):pos + 4 + 3 * (y * width + x)]
+from ppm_image import load
 
 work = sys.argv[1]
 small, big = load(work + "/96.ppm"), load(work + "/144.ppm")
