@@ -4,7 +4,7 @@
 set(VCLOCK_PACKAGE_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The author's address and web page, the ones the notice's buttons open.
-set(VCLOCK_CONTACT "Vordane Works <clock@vordane.example>")
+set(VCLOCK_CONTACT "${VCLOCK_VENDOR} <clock@vordane.example>")
 set(VCLOCK_HOMEPAGE "https://vordane.example/clock")
 set(VCLOCK_SUMMARY "Picture clock with an alarm: a waterfall that tells the time")
 set(VCLOCK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vordane-clock)
@@ -49,13 +49,8 @@ endif()
 set(VCLOCK_RELEASE_DATE ${year}-${month}-${day})
 
 # The copyright file carries the licence as LICENSE states it, and its
-# copyright line.
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
-if(NOT license MATCHES "Copyright \\(c\\) ([^\n]+)")
-  message(FATAL_ERROR "LICENSE has no copyright line")
-endif()
-set(VCLOCK_COPYRIGHT "${CMAKE_MATCH_1}")
-string(STRIP "${license}" license)
+# copyright line (cmake/authorship.cmake).
+string(STRIP "${VCLOCK_LICENSE}" license)
 string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
 string(REPLACE "\n" "\n " license "${license}")
 set(VCLOCK_LICENSE_TEXT " ${license}")
@@ -79,14 +74,14 @@ foreach(file IN ITEMS ${docs}/vordane-clock.1 ${VCLOCK_PACKAGE_DIR}/changelog)
 endforeach()
 add_custom_target(vclock_package_docs ALL DEPENDS ${compressed})
 
-install(FILES ${docs}/copyright ${docs}/gz/changelog.gz ${PROJECT_SOURCE_DIR}/assets/Readme.txt
+install(FILES ${docs}/copyright ${docs}/gz/changelog.gz ${VCLOCK_README_FILE}
         DESTINATION ${VCLOCK_DOC_DIR})
 install(FILES ${docs}/gz/vordane-clock.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${VCLOCK_PACKAGE_DIR}/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vordane-clock)
 
 set(CPACK_PACKAGE_NAME vordane-clock)
-set(CPACK_PACKAGE_VENDOR "Vordane Works")
+set(CPACK_PACKAGE_VENDOR "${VCLOCK_VENDOR}")
 set(CPACK_PACKAGE_CONTACT "${VCLOCK_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${VCLOCK_SUMMARY}")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${VCLOCK_DESCRIPTION_FILE})

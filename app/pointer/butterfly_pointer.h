@@ -20,9 +20,6 @@ public:
 
     std::int16_t buttflyphase() const { return buttflyphase_; }
 
-    static constexpr const char* kWingsFile0 = "buttfly01.ico";  // read when the phase is 0
-    static constexpr const char* kWingsFile1 = "buttfly00.ico";  // read otherwise
-    static constexpr int kPointerSize = 32;
 
 private:
     Storage& storage_;

@@ -19,6 +19,7 @@
 #include <xcb/xcb.h>
 #endif
 
+#include "app/pointer/pointer_image.h"
 #include "app/qt/accessibility.h"
 #include "app/qt/picture_image.h"
 #include "app/qt/qt_painter.h"
@@ -326,14 +327,18 @@ void WindowHost::updatePointer(QPoint at) {
 }
 
 QCursor WindowHost::cursorFor(const Icon* icon) {
-    const Icon::Image* image = icon ? icon->best(32) : nullptr;
-    if (!image || !image->picture) return QCursor(Qt::ArrowCursor);
-    if (cursorPicture_ != image->picture) {
-        // Icons carry no hot spot; their centre points. The picture is held,
-        // so a new icon's picture can never be mistaken for this one.
-        const QPixmap pixmap = QPixmap::fromImage(imageOf(*image->picture));
+    if (!icon || icon->images.empty()) return QCursor(Qt::ArrowCursor);
+    // The pointer is as large as the face around it: Qt scales the face by
+    // the screen's pixel ratio, but shows a cursor's pixels as they are.
+    const Scale scale(qRound(kDesignDpi * devicePixelRatioF()));
+    if (cursorIcon_ != icon->images.front().picture || cursorScale_ != scale) {
+        const PictureHandle picture = pointerImage(*icon, scale);
+        if (!picture) return QCursor(Qt::ArrowCursor);
+        // Icons carry no hot spot; their centre points.
+        const QPixmap pixmap = QPixmap::fromImage(imageOf(*picture));
         cursor_ = QCursor(pixmap, pixmap.width() / 2, pixmap.height() / 2);
-        cursorPicture_ = image->picture;
+        cursorIcon_ = icon->images.front().picture;
+        cursorScale_ = scale;
     }
     return cursor_;
 }

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QWidget>
 
+#include "app/window/scale.h"
 #include "app/window/window.h"
 
 namespace vclock {
@@ -80,7 +81,8 @@ private:
     Window* window_;  // null once unloaded
     std::map<Element*, QWidget*> controls_;
     std::map<const Element*, TypedKeys*> typedKeys_;  // of each text field's edit, its child
-    PictureHandle cursorPicture_;  // what cursor_ shows
+    PictureHandle cursorIcon_;  // the first picture of the icon cursor_ shows, held so it is never mistaken
+    Scale cursorScale_;         // the density cursor_ was made for
     QCursor cursor_;
     long long paintedPixels_ = 0;
     bool closing_ = false;

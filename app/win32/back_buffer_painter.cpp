@@ -1,6 +1,7 @@
 #include "app/win32/back_buffer_painter.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "app/win32/win_text.h"
 
@@ -63,13 +64,13 @@ void BackBufferPainter::present(HDC target, const Rect& area) {
 }
 
 void BackBufferPainter::setClip(const Rect& clip) {
-    clip_ = intersect(clip, {0, 0, width_, height_});
+    clip_ = intersect(scale_.toDevice(clip), {0, 0, width_, height_});
     SelectClipRgn(dc_, nullptr);
     IntersectClipRect(dc_, clip_.left, clip_.top, clip_.right(), clip_.bottom());
 }
 
 void BackBufferPainter::fillRect(const Rect& area, Color color) {
-    const Rect r = intersect(area, clip_);
+    const Rect r = intersect(scale_.toDevice(area), clip_);
     if (r.empty()) return;
     GdiFlush();
     const std::uint32_t value = pixelOf(color);
@@ -77,19 +78,25 @@ void BackBufferPainter::fillRect(const Rect& area, Color color) {
 }
 
 void BackBufferPainter::drawPicture(const Picture& picture, Point at) {
-    const Rect r = intersect({at.x, at.y, picture.width, picture.height}, clip_);
+    const Rect r = intersect(scale_.toDevice(Rect{at.x, at.y, picture.width, picture.height}), clip_);
     if (r.empty()) return;
     GdiFlush();
+    // Each device pixel shows the picture's pixel under its design pixel,
+    // the same grid for every picture, so neighbours stay in register.
+    std::vector<int> columns(static_cast<std::size_t>(r.width));
+    for (int x = r.left; x < r.right(); ++x) columns[static_cast<std::size_t>(x - r.left)] = scale_.toDesign(x) - at.x;
     for (int y = r.top; y < r.bottom(); ++y) {
-        std::uint32_t* out = row(y);
-        for (int x = r.left; x < r.right(); ++x) {
-            const std::uint32_t p = picture.at(x - at.x, y - at.y);
-            if (p >> 24) out[x] = p & 0x00ffffffu;
+        std::uint32_t* out = row(y) + r.left;
+        const int sy = scale_.toDesign(y) - at.y;
+        for (int i = 0; i < r.width; ++i) {
+            const std::uint32_t p = picture.at(columns[static_cast<std::size_t>(i)], sy);
+            if (p >> 24) out[i] = p & 0x00ffffffu;
         }
     }
 }
 
-void BackBufferPainter::drawPictureScaled(const Picture& picture, const Rect& target) {
+void BackBufferPainter::drawPictureScaled(const Picture& picture, const Rect& designTarget) {
+    const Rect target = scale_.toDevice(designTarget);
     const Rect r = intersect(target, clip_);
     if (r.empty() || picture.width <= 0 || picture.height <= 0) return;
     GdiFlush();
@@ -106,12 +113,13 @@ void BackBufferPainter::drawPictureScaled(const Picture& picture, const Rect& ta
 
 void BackBufferPainter::drawText(const std::string& text, const Rect& box, const Font& font, Color color, Align align,
                                  bool wrap) {
-    if (intersect(box, clip_).empty() || text.empty()) return;
+    const Rect device = scale_.toDevice(box);
+    if (intersect(device, clip_).empty() || text.empty()) return;
     std::wstring wide = toWide(text);
-    RECT r{box.left, box.top, box.right(), box.bottom()};
+    RECT r{device.left, device.top, device.right(), device.bottom()};
     UINT format = DT_NOPREFIX | (wrap ? DT_WORDBREAK : DT_SINGLELINE);
     format |= align == Align::Center ? DT_CENTER : align == Align::Right ? DT_RIGHT : DT_LEFT;
-    HGDIOBJ oldFont = SelectObject(dc_, fonts_.get(font));
+    HGDIOBJ oldFont = SelectObject(dc_, fonts_.get(scale_.toDevice(font)));
     SetBkMode(dc_, TRANSPARENT);
     SetTextColor(dc_, toColorRef(color));
     DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, format);

@@ -6,12 +6,15 @@
 
 #include "app/win32/font_cache.h"
 #include "app/window/painter.h"
+#include "app/window/scale.h"
 
 namespace vclock::win32 {
 
 // A window's back buffer, a 32-bit top-down DIB, and the Painter that draws
 // into it: pictures and fills by hand, text by GDI. Changed rectangles are
 // painted here first and then copied to the screen, so nothing flickers.
+// The core paints in design pixels; the buffer holds device pixels at the
+// window's density and scales every call by it.
 class BackBufferPainter final : public Painter {
 public:
     explicit BackBufferPainter(FontCache& fonts);
@@ -21,7 +24,10 @@ public:
 
     // Makes the buffer at least this big; its contents are then undefined.
     void resize(int width, int height);
-    // Copies one painted rectangle to the window's device context.
+    // The density of the window the buffer paints for.
+    void setScale(const Scale& scale) { scale_ = scale; }
+    const Scale& scale() const { return scale_; }
+    // Copies one painted rectangle, in device pixels, to the window's device context.
     void present(HDC target, const Rect& area);
 
     void setClip(const Rect& clip) override;
@@ -42,7 +48,8 @@ private:
     std::uint32_t* pixels_ = nullptr;
     int width_ = 0;
     int height_ = 0;
-    Rect clip_;
+    Scale scale_;
+    Rect clip_;  // device pixels
 };
 
 }  // namespace vclock::win32

@@ -53,9 +53,6 @@ HICON createIcon(const Icon& icon, int size) {
     return image ? fromPicture(*image->picture, TRUE) : nullptr;
 }
 
-HCURSOR createCursor(const Icon& icon, int size) {
-    const Icon::Image* image = icon.best(size);
-    return image ? static_cast<HCURSOR>(fromPicture(*image->picture, FALSE)) : nullptr;
-}
+HCURSOR createCursor(const Picture& picture) { return static_cast<HCURSOR>(fromPicture(picture, FALSE)); }
 
 }  // namespace vclock::win32

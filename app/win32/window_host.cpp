@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/pointer/pointer_image.h"
 #include "app/win32/accessible_names.h"
+#include "app/win32/monitor_density.h"
 #include "app/win32/win_icons.h"
 #include "app/win32/win_runtime.h"
 #include "app/win32/win_text.h"
@@ -72,18 +74,13 @@ void WindowHost::registerClass(HINSTANCE instance) {
 
 WindowHost::WindowHost(WinRuntime& runtime, Window& window, HWND owner)
     : runtime_(runtime), window_(window), buffer_(fonts_) {
-    const DWORD style = styleOf(window);
-    const DWORD exStyle = extendedStyleOf(window);
-    RECT frame{0, 0, twipsToPixels(window.clientWidth()), twipsToPixels(window.clientHeight())};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    normalSize_ = {width, height};
-    CreateWindowExW(exStyle, kWindowClass, toWide(window.caption()).c_str(), style, 0, 0, width, height, owner,
-                    nullptr, runtime.instance(), this);
+    CreateWindowExW(extendedStyleOf(window), kWindowClass, toWide(window.caption()).c_str(), styleOf(window), 0, 0, 0,
+                    0, owner, nullptr, runtime.instance(), this);
     if (!hwnd_) return;
     updateIcons();
     createControls();
+    applyDpi(windowDpi(hwnd_));
+    SetWindowPos(hwnd_, nullptr, 0, 0, normalSize_.cx, normalSize_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     accessible_names::name(hwnd_, window.accessibleName());
     for (const Control& c : controls_) {
         if (c.element->accessibility().role != AccessibleRole::None)
@@ -142,9 +139,37 @@ void WindowHost::place(WindowState state) {
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void WindowHost::applyDpi(int dpi) {
+    buffer_.setScale(Scale(dpi));
+    const Scale& scale = buffer_.scale();
+    RECT frame{0, 0, scale.toDevice(twipsToPixels(window_.clientWidth())),
+               scale.toDevice(twipsToPixels(window_.clientHeight()))};
+    AdjustWindowRectEx(&frame, styleOf(window_), FALSE, extendedStyleOf(window_));
+    normalSize_ = {frame.right - frame.left, frame.bottom - frame.top};
+    for (const Control& c : controls_) {
+        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(scale.toDevice(c.element->look().font))),
+                     FALSE);
+        controlChanged(*c.element);
+    }
+    cursorIcon_ = nullptr;  // the pointer is made again at the new size
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void WindowHost::dpiChanged(int dpi, const RECT& suggested) {
+    applyDpi(dpi);
+    if (IsIconic(hwnd_)) return;
+    if (shownState_ == WindowState::Normal) {
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        place(shownState_);  // covers the monitor it is now on
+    }
+}
+
 void WindowHost::invalidate(const Rect& area) {
     if (!hwnd_) return;
-    const RECT r{area.left, area.top, area.right(), area.bottom()};
+    const Rect device = buffer_.scale().toDevice(area);
+    const RECT r{device.left, device.top, device.right(), device.bottom()};
     InvalidateRect(hwnd_, &r, FALSE);
 }
 
@@ -184,7 +209,7 @@ void WindowHost::createControls() {
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), runtime_.instance(),
                                        nullptr);
         if (!control) continue;
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(e->look().font)), FALSE);
+        // Its font comes with the screen density (applyDpi).
         if (field) {
             // No length limit of its own (an EDIT's default is 32767).
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
@@ -206,7 +231,7 @@ WindowHost::Control* WindowHost::controlFor(HWND hwnd) {
 void WindowHost::controlChanged(Element& element) {
     for (Control& c : controls_) {
         if (c.element != &element) continue;
-        const Rect r = element.visibleRect();
+        const Rect r = buffer_.scale().toDevice(element.visibleRect());
         SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
         // Only a text that differs is written, so the caret stays where the user left it.
         const std::wstring text = toWide(element.text());
@@ -238,13 +263,14 @@ bool WindowHost::updateCursor() {
     POINT at;
     if (!GetCursorPos(&at)) return false;
     ScreenToClient(hwnd_, &at);
-    const Icon* icon = window_.pointerAt({at.x, at.y});
+    const Icon* icon = window_.pointerAt(buffer_.scale().toDesign(Point{at.x, at.y}));
     if (!icon) {
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));
         return true;
     }
     if (icon != cursorIcon_ || !cursor_) {
-        HCURSOR made = createCursor(*icon, GetSystemMetrics(SM_CXCURSOR));
+        const PictureHandle picture = pointerImage(*icon, buffer_.scale());
+        HCURSOR made = picture ? createCursor(*picture) : nullptr;
         if (!made) {
             SetCursor(LoadCursorW(nullptr, IDC_ARROW));
             return true;
@@ -375,7 +401,7 @@ void WindowHost::paint() {
     for (const RECT& r : rects) {
         const Rect area{r.left, r.top, r.right - r.left, r.bottom - r.top};
         if (area.empty()) continue;
-        runtime_.dispatch([&] { window_.paint(buffer_, area); });
+        runtime_.dispatch([&] { window_.paint(buffer_, buffer_.scale().covering(area)); });
         buffer_.present(dc, area);
     }
     EndPaint(hwnd_, &ps);
@@ -383,7 +409,7 @@ void WindowHost::paint() {
 }
 
 void WindowHost::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const Point at = buffer_.scale().toDesign(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     const MouseButton button = buttonOf(message);
     switch (message) {
         case WM_LBUTTONDOWN:
@@ -486,6 +512,9 @@ LRESULT WindowHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetBkColor(dc, toColorRef(c->element->look().backColor));
             return reinterpret_cast<LRESULT>(c->background);
         }
+        case WM_DPICHANGED:
+            dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_CLOSE:
             runtime_.dispatch([&] { window_.requestClose(); });
             return 0;

@@ -60,6 +60,10 @@ private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    // Sizes the window, its controls and its painting for a screen density;
+    // the face is scaled uniformly from the design's 96 DPI.
+    void applyDpi(int dpi);
+    void dpiChanged(int dpi, const RECT& suggested);
     Control* controlFor(HWND hwnd);
     void paint();
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);

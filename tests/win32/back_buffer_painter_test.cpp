@@ -93,6 +93,27 @@ TEST_F(BackBufferPainterTest, ScaledPicturesFillTheirTarget) {
     EXPECT_EQ(at(4, 0), 0u);
 }
 
+TEST_F(BackBufferPainterTest, AtOneAndAHalfPicturesLieOnTheScenesGrid) {
+    // At 144 DPI design pixel 0 covers screen pixels 0 and 1, pixel 1 covers
+    // pixel 2, pixel 2 covers 3 and 4: a picture one design pixel in takes
+    // the blocks the scene has there, not blocks of its own.
+    painter.setScale(Scale(144));
+    painter.setClip({0, 0, kSize, kSize});
+    Picture p;
+    p.width = 2;
+    p.height = 1;
+    p.pixels = {0xff0000ffu, 0xffff0000u};
+    painter.drawPicture(p, {1, 1});
+    present({0, 0, kSize, kSize});
+    EXPECT_EQ(at(1, 2), 0u);
+    EXPECT_EQ(at(2, 2), 0x0000ffu);
+    EXPECT_EQ(at(3, 2), 0xff0000u);
+    EXPECT_EQ(at(4, 2), 0xff0000u);
+    EXPECT_EQ(at(5, 2), 0u);
+    EXPECT_EQ(at(2, 1), 0u);  // design row 1 is screen row 2 alone
+    EXPECT_EQ(at(2, 3), 0u);
+}
+
 TEST_F(BackBufferPainterTest, TextStaysInsideTheClip) {
     painter.setClip({0, 0, 3, kSize});
     painter.drawText("WWWW", {0, 0, kSize, kSize}, Font{"Arial", 12, true}, Color::rgb(255, 255, 255), Align::Left,
