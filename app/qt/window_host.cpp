@@ -196,10 +196,7 @@ void WindowHost::paintEvent(QPaintEvent* event) {
     QtPainter corePainter(painter);
     for (const QRect& r : event->region()) {
         paintedPixels_ += 1LL * r.width() * r.height();
-        if (!window_) continue;
-        // Beyond the face there is only the window's colour.
-        painter.fillRect(r, qtColor(window_->backColor()));
-        window_->paint(corePainter, coreRect(r));
+        if (window_) window_->paint(corePainter, coreRect(r));
     }
 }
 
