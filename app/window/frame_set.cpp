@@ -3,23 +3,29 @@
 namespace vclock {
 
 FrameSet::FrameSet(std::vector<Element*> members) : members_(std::move(members)) {
-    auto differences = std::make_shared<std::vector<std::vector<Rect>>>();
-    differences->reserve(members_.size() * members_.size());
-    for (const Element* from : members_) {
-        for (const Element* to : members_) {
-            const bool both = from->picture() && to->picture();
-            differences->push_back(both ? differingAreas(*from->picture(), *to->picture()) : std::vector<Rect>{});
-        }
+    auto toNext = std::make_shared<std::vector<std::vector<Rect>>>();
+    for (int i = 0; i < size(); ++i) {
+        const PictureHandle& from = picture(i);
+        const PictureHandle& to = picture((i + 1) % size());
+        toNext->push_back(from && to ? differingAreas(*from, *to) : std::vector<Rect>{});
     }
-    differences_ = std::move(differences);
+    toNext_ = std::move(toNext);
 }
 
 void FrameSet::show(Element& display, int index) const {
     const PictureHandle& next = picture(index);
-    for (int shown = 0; shown < size(); ++shown) {
-        if (picture(shown) != display.picture() || !next) continue;
-        display.setPicture(next, (*differences_)[static_cast<std::size_t>(shown * size() + index)]);
-        return;
+    const int before = (index + size() - 1) % size();
+    const int after = (index + 1) % size();
+    if (next && display.picture() != next) {
+        // Two pictures differ in the same pixels whichever is shown first.
+        if (display.picture() == picture(before)) {
+            display.setPicture(next, (*toNext_)[static_cast<std::size_t>(before)]);
+            return;
+        }
+        if (display.picture() == picture(after)) {
+            display.setPicture(next, (*toNext_)[static_cast<std::size_t>(index)]);
+            return;
+        }
     }
     display.setPicture(next);
 }

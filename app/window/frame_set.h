@@ -12,8 +12,9 @@ namespace vclock {
 class FrameSet {
 public:
     FrameSet() = default;
-    // Finds where each two members' pictures differ, once: the pictures
-    // are set before the set is made and never change.
+    // Finds where each member's picture differs from the next one's (the
+    // last's from the first's), once: the pictures are set before the set
+    // is made and never change.
     explicit FrameSet(std::vector<Element*> members);
 
     int size() const { return static_cast<int>(members_.size()); }
@@ -21,14 +22,16 @@ public:
     const PictureHandle& picture(int index) const { return (*this)[index].picture(); }
 
     // Shows member `index` in `display` by sharing its picture. Where the
-    // display shows another member, only the pixels in which the two
-    // differ are repainted.
+    // display shows the member before or after it (the sets step through
+    // their members in turn), only the pixels in which the two differ are
+    // repainted; after any other picture, all of it.
     void show(Element& display, int index) const;
 
 private:
     std::vector<Element*> members_;
-    // Where members i and j differ, at i * size() + j; shared by copies.
-    std::shared_ptr<const std::vector<std::vector<Rect>>> differences_;
+    // Where member i and member i + 1 (the last and the first) differ;
+    // shared by copies.
+    std::shared_ptr<const std::vector<std::vector<Rect>>> toNext_;
 };
 
 }  // namespace vclock
