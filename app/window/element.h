@@ -84,8 +84,8 @@ public:
     // only within `differences` (in the pictures' pixels): only those
     // pixels are repainted.
     void setPicture(PictureHandle picture, std::span<const Rect> differences);
-    // Draws every pixel of `area` with pixels of its own: what lies under
-    // it there never shows.
+    // Shown, and draws every pixel of `area` with pixels of its own: what
+    // lies under it there never shows.
     bool coversOpaquely(const Rect& area) const;
 
     // Caption of a label or button, text of a text field. While the user

@@ -91,14 +91,14 @@ void Window::paint(Painter& painter, const Rect& area) const {
     // an element whose own pixels hide all of the area, and the back colour
     // only where no opaque window picture lies.
     auto bottom = elements_.rbegin();
-    bool hidden = false;
-    for (auto it = elements_.begin(); it != elements_.end() && !hidden; ++it) {
-        if (!(*it)->shown() || !(*it)->coversOpaquely(area)) continue;
+    bool covered = false;
+    for (auto it = elements_.begin(); it != elements_.end() && !covered; ++it) {
+        if (!(*it)->coversOpaquely(area)) continue;
         bottom = std::make_reverse_iterator(it + 1);
-        hidden = true;
+        covered = true;
     }
     painter.setClip(area);
-    if (!hidden) {
+    if (!covered) {
         if (picture_ && picture_->opaque) {
             for (const Rect& part : outside(area, {0, 0, picture_->width, picture_->height})) {
                 if (!part.empty()) painter.fillRect(part, backColor_);
