@@ -26,7 +26,7 @@ void AlarmDoor::Form_Click() {
 
 void AlarmDoor::tmopenalarmdoor_Timer() {
     ++openstep_;
-    parts_.imgalarmdisplay.setPicture(parts_.imgalarmdoor.picture(openstep_));
+    parts_.imgalarmdoor.show(parts_.imgalarmdisplay, openstep_);
     if (openstep_ == kOpenMember) {
         openstep_ = 0;
         parts_.txtalarm.setVisible(true);
@@ -43,7 +43,7 @@ void AlarmDoor::tmclosealarmdoor_Timer() {
         closestep_ = 0;
         parts_.tmclosealarmdoor.setEnabled(false);
     }
-    parts_.imgalarmdisplay.setPicture(parts_.imgalarmdoor.picture(static_cast<int>(closeframe_.number())));
+    parts_.imgalarmdoor.show(parts_.imgalarmdisplay, static_cast<int>(closeframe_.number()));
 }
 
 }  // namespace vclock

@@ -11,7 +11,7 @@ namespace {
 void BM_AlarmCheck(benchmark::State& state) {
     QuietClock clock;
     const DynamicValue alarmtime(DateTime::fromSeconds(23 * 3600));
-    AlarmTrigger trigger(clock.quiet, clock.form.window(), embeddedArtwork(), alarmtime);
+    AlarmTrigger trigger(clock.sim, clock.form.window(), embeddedArtwork(), alarmtime);
     runSteps(state, clock, 0, 100, [&] { trigger.tmalarm_Timer(); });
 }
 BENCHMARK(BM_AlarmCheck);

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Measures the clock beside two familiar X clocks on one virtual screen:
-# CPU share of one core and peak memory of each, the X server's CPU share,
-# and the time from our start to our first painted frame.
+# Measures the clock on one virtual screen, first alone and then beside two
+# familiar X clocks. Alone: its CPU share of one core and the X server's,
+# its context switches per second, and (over 10 s of strace) its system
+# calls per second by kind. Beside the others: CPU share of one core and
+# peak memory of each, the X server's CPU share. And the time from our
+# start to our first painted frame.
 #
 #   bench/desktop.sh [path/to/vordane-clock] [seconds]
 #
-# Needs: xvfb x11-apps xdaliclock x11-utils imagemagick gnuplot-nox.
+# Needs: xvfb x11-apps xdaliclock x11-utils imagemagick gnuplot-nox strace.
 # Writes docs/desktop-cpu.csv and docs/desktop-cpu.png; prints the figures.
 # Not part of CI: the figures depend on the machine and what else runs on it.
 set -euo pipefail
@@ -19,7 +22,7 @@ csv=$docs/desktop-cpu.csv
 png=$docs/desktop-cpu.png
 
 [[ -x $program ]] || { echo "no program at $program" >&2; exit 1; }
-for tool in Xvfb xclock xdaliclock xdpyinfo import convert gnuplot; do
+for tool in Xvfb xclock xdaliclock xdpyinfo import convert gnuplot strace; do
     command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
 done
 
@@ -83,6 +86,27 @@ done
 first_frame_cpu=$(awk -v hz="$(getconf CLK_TCK)" '{ printf "%d", 1000 * ($14 + $15) / hz }' "/proc/$ours/stat")
 [[ -n $first_frame ]] || { echo "our face did not show within 10 s" >&2; exit 1; }
 
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+peak_kb() { awk '/^VmHWM/ { print $2 }' "/proc/$1/status"; }
+# Context switches of every thread of a process so far.
+switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
+hz=$(getconf CLK_TCK)
+share() { awk -v d="$1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * d / hz / s }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b == 0) print "n/a"; else printf "%.2f", a / b }'; }
+
+# Ours alone on the screen: what it costs without the others' drawing.
+sleep 5   # let the start-up settle before counting
+alone_ours=$(cpu_ticks "$ours") alone_xvfb=$(cpu_ticks "$xvfb") alone_switches=$(switches "$ours")
+sleep "$seconds"
+alone_ours=$(share $(($(cpu_ticks "$ours") - alone_ours)))
+alone_xvfb=$(share $(($(cpu_ticks "$xvfb") - alone_xvfb)))
+alone_sum=$(awk -v a="$alone_ours" -v b="$alone_xvfb" 'BEGIN { printf "%.2f", a + b }')
+alone_switches=$(awk -v n=$(($(switches "$ours") - alone_switches)) -v s="$seconds" 'BEGIN { printf "%.1f", n / s }')
+# System calls over 10 s of strace, apart from the CPU count, which strace
+# itself would raise.
+timeout -s INT 10 strace -c -f -p "$ours" -o "$work/strace.txt" 2>/dev/null || true
+syscalls=$(awk '$NF == "total" { printf "%.0f", $4 / 10 }' "$work/strace.txt")
+
 # The other clocks in the corners the face leaves free.
 xclock -update 1 -geometry 100x100+0+0 >/dev/null 2>&1 &
 xclock=$!
@@ -92,9 +116,6 @@ xdali=$!
 pids+=("$xdali")
 sleep 5   # let every start-up settle before counting
 
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-peak_kb() { awk '/^VmHWM/ { print $2 }' "/proc/$1/status"; }
-hz=$(getconf CLK_TCK)
 names=(ours xclock xdaliclock xvfb)
 procs=("$ours" "$xclock" "$xdali" "$xvfb")
 
@@ -114,17 +135,23 @@ for ((t = interval; t <= seconds; t += interval)); do
     echo "$row" >>"$csv"
 done
 
-share() { awk -v d="$1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * d / hz / s }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b == 0) print "n/a"; else printf "%.2f", a / b }'; }
 declare -a cpu mem
 for i in "${!procs[@]}"; do
     cpu[i]=$(share $((last[i] - first[i])))
     mem[i]=$(awk -v k="$(peak_kb "${procs[i]}")" 'BEGIN { printf "%.1f", k / 1024 }')
 done
 
-echo "Over $seconds s on one Xvfb 1024x768x24 ($(nproc) cores):"
+echo "Ours alone over $seconds s on one Xvfb 1024x768x24 ($(nproc) cores):"
+echo "  CPU % core: ours $alone_ours, X server $alone_xvfb, together $alone_sum"
+echo "  context switches per second: $alone_switches"
+echo "  system calls per second (strace -c -f, 10 s): $syscalls"
+awk '/^-/ { n++; next } n == 1 && $NF != "syscall" { printf "    %-16s %7.1f/s\n", $NF, $4 / 10 }' "$work/strace.txt" |
+    sort -k2 -rn | head -8
+echo
+echo "Beside the others over $seconds s:"
 printf '%-12s %12s %14s\n' program "CPU % core" "peak RSS MB"
 for i in "${!procs[@]}"; do printf '%-12s %12s %14s\n' "${names[i]}" "${cpu[i]}" "${mem[i]}"; done
+echo "ours alone with its X server's share / xclock: CPU $(ratio "$alone_sum" "${cpu[1]}")  / xdaliclock: CPU $(ratio "$alone_sum" "${cpu[2]}")"
 echo "ours / xclock:     CPU $(ratio "${cpu[0]}" "${cpu[1]}")  memory $(ratio "${mem[0]}" "${mem[1]}")"
 echo "ours / xdaliclock: CPU $(ratio "${cpu[0]}" "${cpu[2]}")  memory $(ratio "${mem[0]}" "${mem[2]}")"
 echo "first painted frame: by $first_frame ms after start (not yet at $last_miss ms), after $first_frame_cpu ms of our CPU time"

@@ -7,7 +7,6 @@
 #include "app/main_form.h"
 #include "app/sim/sim_runtime.h"
 #include "bench/allocation_counter.h"
-#include "bench/quiet_runtime.h"
 
 namespace vclock::bench {
 
@@ -19,15 +18,15 @@ public:
     std::int64_t pixels = 0;
 };
 
-// The started main window on a quiet runtime at a fixed morning, with the
-// first-run message answered and a counting view attached.
+// The started main window on the simulated runtime with quiet yields, at a
+// fixed morning, with the first-run message answered and a counting view
+// attached. The benchmarks move the clock with passTime, which runs no timer.
 struct QuietClock {
     QuietClock();
 
     SimRuntime sim;
-    QuietRuntime quiet{sim};
     PixelCountingView view;  // outlives the window it watches
-    MainForm form{quiet, embeddedArtwork()};
+    MainForm form{sim, embeddedArtwork()};
 };
 
 // Runs `step` once per iteration with the clock moved on by `stepMs` first,
@@ -36,13 +35,13 @@ struct QuietClock {
 template <class Step>
 void runSteps(benchmark::State& state, QuietClock& clock, std::int64_t stepMs, int warmUp, Step&& step) {
     for (int i = 0; i < warmUp; ++i) {
-        clock.quiet.advanceClock(stepMs);
+        clock.sim.passTime(stepMs);
         step();
     }
     const std::int64_t allocationsBefore = allocationCount();
     const std::int64_t pixelsBefore = clock.view.pixels;
     for (auto _ : state) {
-        clock.quiet.advanceClock(stepMs);
+        clock.sim.passTime(stepMs);
         step();
     }
     const auto perStep = benchmark::Counter::kAvgIterations;

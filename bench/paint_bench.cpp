@@ -45,7 +45,7 @@ void BM_TickAndPaint(benchmark::State& state) {
     clock.form.window().setView(&view);
     CountingPainter painter;
     const auto tickAndPaint = [&] {
-        clock.quiet.advanceClock(150);
+        clock.sim.passTime(150);
         clock.form.tick().tmsecond_Timer();
         for (std::size_t i = 0; i < view.count; ++i) clock.form.window().paint(painter, view.rects[i]);
         view.count = 0;

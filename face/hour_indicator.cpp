@@ -12,7 +12,7 @@ void HourIndicator::sethourpm() { showIfHourIn(12, 23); }
 void HourIndicator::showIfHourIn(int firstHour, int lastHour) {
     const DateTime now = clock_.currentTime();
     if (now.hour() < firstHour || now.hour() > lastHour) return;
-    imghourdisplay_.setPicture(imghour_.picture(memberFor(now.hour(), now.minute())));
+    imghour_.show(imghourdisplay_, memberFor(now.hour(), now.minute()));
 }
 
 }  // namespace vclock

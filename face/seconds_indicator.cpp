@@ -9,7 +9,7 @@ SecondsIndicator::SecondsIndicator(Element& imgseconddisplay, Element& lblsecond
     : imgseconddisplay_(imgseconddisplay), lblseconds_(lblseconds), imgsecond_(std::move(imgsecond)) {}
 
 void SecondsIndicator::showFrame(int secondframe) {
-    imgseconddisplay_.setPicture(imgsecond_.picture(secondframe));
+    imgsecond_.show(imgseconddisplay_, secondframe);
     const main_layout::Place& place = main_layout::kSecondsLabelPlaces[static_cast<std::size_t>(secondframe)];
     lblseconds_.move(place.left, place.top);
 }

@@ -19,7 +19,7 @@ void Tick::tmsecond_Timer() {
     // A screen reader hears the time alone; it changes once a second.
     parts_.window.setAccessibleDescription(std::string_view(caption_).substr(std::string_view(kCaptionPrefix).size()));
 
-    parts_.imgsmokedisplay.setPicture(parts_.imgsmoke.picture(smokeframe_));
+    parts_.imgsmoke.show(parts_.imgsmokedisplay, smokeframe_);
     stepSmoke();
     parts_.minutes.placesmoke();
 

@@ -47,9 +47,13 @@ std::int64_t elapsedMs(qint64 utcMs) {
     return std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
 }
 
+std::int64_t systemOffsetAt(std::int64_t utcSeconds) {
+    return QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::LocalTime).offsetFromUtc();
+}
+
 }  // namespace
 
-QtRuntime::QtRuntime() : forms_(regionalFormsOf(QLocale::system())) {}
+QtRuntime::QtRuntime() : forms_(regionalFormsOf(QLocale::system())), localTime_(systemOffsetAt) {}
 
 QtRuntime::~QtRuntime() {
     for (const QPointer<WindowHost>& h : hosts_) delete h.data();
@@ -59,12 +63,7 @@ ClockReading QtRuntime::readClock() {
     // Local time from the same instant as UTC, so that the two tell the
     // zone's offset exactly.
     const qint64 utcMs = QDateTime::currentMSecsSinceEpoch();
-    const QDateTime local = QDateTime::fromMSecsSinceEpoch(utcMs, Qt::LocalTime);
-    const QDate d = local.date();
-    const QTime t = local.time();
-    return {DateTime::fromParts(DateTime::fromCivil(d.year(), d.month(), d.day()).days(), t.hour(), t.minute(),
-                                t.second()),
-            utcMs, elapsedMs(utcMs)};
+    return {localTime_.localAt(utcMs), utcMs, elapsedMs(utcMs)};
 }
 
 TextExtent QtRuntime::measureText(const Font& font, const std::string& text) {
@@ -102,7 +101,7 @@ void QtRuntime::throwIfEnded() const {
 
 void QtRuntime::yield() {
     throwIfEnded();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (pacer_.passDue(YieldPacer::SteadyClock::now())) QCoreApplication::processEvents(QEventLoop::AllEvents);
     throwIfEnded();
 }
 

@@ -4,10 +4,12 @@
 
 #include <QPointer>
 
+#include "app/runtime/local_time_cache.h"
 #include "app/qt/beeper.h"
 #include "app/qt/qt_settings_store.h"
 #include "app/qt/window_host.h"
 #include "app/runtime.h"
+#include "app/runtime/yield_pacer.h"
 
 namespace vclock::qt {
 
@@ -44,6 +46,8 @@ private:
     void throwIfEnded() const;
 
     RegionalForms forms_;
+    LocalTimeCache localTime_;
+    YieldPacer pacer_;
     QtSettingsStore settings_;
     Beeper beeper_;
     std::vector<QPointer<WindowHost>> hosts_;

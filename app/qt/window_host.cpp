@@ -223,10 +223,7 @@ void WindowHost::paintEvent(QPaintEvent* event) {
     for (const QRect& widgetArea : event->region()) {
         const QRect r = widgetArea.translated(-frameWidth_, -frameWidth_).intersected(client);
         paintedPixels_ += 1LL * r.width() * r.height();
-        if (!window_) continue;
-        // Beyond the face there is only the window's colour.
-        painter.fillRect(r, qtColor(window_->backColor()));
-        window_->paint(corePainter, coreRect(r));
+        if (window_) window_->paint(corePainter, coreRect(r));
     }
 }
 

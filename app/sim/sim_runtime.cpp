@@ -129,7 +129,7 @@ void SimRuntime::yield() {
     ++yields_;
     if (yieldHook_) yieldHook_();
     const std::int64_t limit = utcMs_;
-    while (!ended_ && runOneDueTimer(limit)) {
+    while (!ended_ && !quietYields_ && runOneDueTimer(limit)) {
     }
     throwIfEnded();
 }

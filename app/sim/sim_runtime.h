@@ -64,6 +64,9 @@ public:
     // move the clock there to put a second's change between two readings.
     void setYieldHook(std::function<void()> hook) { yieldHook_ = std::move(hook); }
     int yieldCount() const { return yields_; }
+    // Yields that run no timers, so that a benchmark times a handler's own
+    // work and not the other timers it would let run.
+    void setQuietYields(bool quiet) { quietYields_ = quiet; }
 
     // --- scripted answers --------------------------------------------------
     // Answers every message box; the default answers OK. It may advance the
@@ -135,6 +138,7 @@ private:
     std::vector<std::shared_ptr<SimTimer>> timers_;
     std::function<void()> yieldHook_;
     int yields_ = 0;
+    bool quietYields_ = false;
     std::function<int(const MessageBoxCall&)> answer_;
     std::vector<MessageBoxCall> messageBoxes_;
     std::function<void(Window&)> modalHandler_;

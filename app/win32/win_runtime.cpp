@@ -28,6 +28,25 @@ std::wstring programFolder() {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
+// 1 January 1970 in FILETIME's count of 100 ns from 1 January 1601.
+constexpr std::int64_t kUnixEpoch = 116444736000000000;
+constexpr std::int64_t kTicksPerSecond = 10000000;
+
+std::int64_t ticksOf(const FILETIME& time) {
+    return static_cast<std::int64_t>((std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime);
+}
+
+// How far local time is ahead of UTC, converted as GetLocalTime does, by
+// the offset in force now (the second asked for is the current one).
+// Should the conversion fail, local time is taken to be UTC.
+std::int64_t systemOffsetAt(std::int64_t utcSeconds) {
+    const auto ticks = static_cast<std::uint64_t>(utcSeconds * kTicksPerSecond + kUnixEpoch);
+    const FILETIME utc{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    FILETIME local{};
+    if (!FileTimeToLocalFileTime(&utc, &local)) return 0;
+    return (ticksOf(local) - ticksOf(utc)) / kTicksPerSecond;
+}
+
 }  // namespace
 
 class WinRuntime::Ticker final : public TimerHandle {
@@ -41,7 +60,10 @@ private:
 };
 
 WinRuntime::WinRuntime(HINSTANCE instance)
-    : instance_(instance), forms_(userRegionalForms()), measureDc_(CreateCompatibleDC(nullptr)) {
+    : instance_(instance),
+      forms_(userRegionalForms()),
+      localTime_(systemOffsetAt),
+      measureDc_(CreateCompatibleDC(nullptr)) {
     WindowHost::registerClass(instance);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
@@ -85,23 +107,16 @@ void WinRuntime::route(MSG& message) {
 }
 
 ClockReading WinRuntime::readClock() {
-    // 1 January 1970 in FILETIME's count of 100 ns from 1 January 1601.
-    constexpr std::uint64_t kUnixEpoch = 116444736000000000;
     FILETIME utc{};
     GetSystemTimeAsFileTime(&utc);
     // Local time from the same instant, so that the two tell the zone's
-    // offset exactly; converted as GetLocalTime does, by the offset in force.
-    FILETIME localFile{};
-    SYSTEMTIME t{};
-    if (!FileTimeToLocalFileTime(&utc, &localFile) || !FileTimeToSystemTime(&localFile, &t)) GetLocalTime(&t);
-    const std::uint64_t ticks = (std::uint64_t{utc.dwHighDateTime} << 32) | utc.dwLowDateTime;
+    // offset exactly.
+    const std::int64_t utcMs = (ticksOf(utc) - kUnixEpoch) / 10000;
     // The tick count goes on while the machine sleeps, unlike the unbiased
     // interrupt time; its 10 to 16 ms steps are far finer than the second
     // the alarm needs. (QueryInterruptTime, which also counts sleep, needs
     // Windows 10 and is missing from Wine 8.)
-    return {DateTime::fromParts(DateTime::fromCivil(t.wYear, t.wMonth, t.wDay).days(), t.wHour, t.wMinute, t.wSecond),
-            (static_cast<std::int64_t>(ticks) - static_cast<std::int64_t>(kUnixEpoch)) / 10000,
-            static_cast<std::int64_t>(GetTickCount64())};
+    return {localTime_.localAt(utcMs), utcMs, static_cast<std::int64_t>(GetTickCount64())};
 }
 
 TextExtent WinRuntime::measureText(const Font& font, const std::string& text) {
@@ -168,7 +183,8 @@ void WinRuntime::throwIfEnded() const {
 void WinRuntime::yield() {
     throwIfEnded();
     MSG message;
-    while (!ended_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    const bool pass = pacer_.passDue(YieldPacer::SteadyClock::now());
+    while (pass && !ended_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
             break;

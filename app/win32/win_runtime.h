@@ -8,9 +8,11 @@
 #include <memory>
 #include <vector>
 
+#include "app/runtime/local_time_cache.h"
 #include "app/runtime.h"
 #include "app/win32/font_cache.h"
 #include "app/win32/registry_settings_store.h"
+#include "app/runtime/yield_pacer.h"
 
 namespace vclock::win32 {
 
@@ -81,6 +83,8 @@ private:
     Window* mainWindow_ = nullptr;  // the one put on screen by showWindow; dialogs show modally
     RegistrySettingsStore store_;
     RegionalForms forms_;
+    LocalTimeCache localTime_;
+    YieldPacer pacer_;
     FontCache measureFonts_;
     HDC measureDc_ = nullptr;
     bool ended_ = false;

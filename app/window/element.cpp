@@ -113,6 +113,27 @@ void Element::setPicture(PictureHandle picture) {
     });
 }
 
+void Element::setPicture(PictureHandle picture, std::span<const Rect> differences) {
+    const bool sameSize = picture && picture_ && kind_ == ElementKind::Picture && !look_.stretch &&
+                          picture->width == picture_->width && picture->height == picture_->height &&
+                          pixelsToTwips(picture->width) == width_ && pixelsToTwips(picture->height) == height_;
+    if (!sameSize) {
+        setPicture(std::move(picture));
+        return;
+    }
+    picture_ = std::move(picture);
+    const Rect drawn = drawnArea(*this);
+    const Rect box = pixelRect();
+    for (const Rect& d : differences) {
+        window_.invalidate(intersect({box.left + d.left, box.top + d.top, d.width, d.height}, drawn));
+    }
+}
+
+bool Element::coversOpaquely(const Rect& area) const {
+    if (kind_ != ElementKind::Picture || !picture_ || !picture_->opaque || look_.stretch) return false;
+    return intersect(drawnArea(*this), area) == area;
+}
+
 const std::string& Element::text() const {
     fetchEditedText();
     return text_;

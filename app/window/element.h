@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "app/runtime/font.h"
@@ -79,6 +80,13 @@ public:
     // A picture element takes the picture's size (unless it stretches);
     // the picture is shared, never copied.
     void setPicture(PictureHandle picture);
+    // The same, for a picture of the shown one's size that differs from it
+    // only within `differences` (in the pictures' pixels): only those
+    // pixels are repainted.
+    void setPicture(PictureHandle picture, std::span<const Rect> differences);
+    // Shown, and draws every pixel of `area` with pixels of its own: what
+    // lies under it there never shows.
+    bool coversOpaquely(const Rect& area) const;
 
     // Caption of a label or button, text of a text field. While the user
     // types, a text field's text lives in the backend's native field: the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 
 namespace vclock {
 
@@ -57,6 +58,15 @@ constexpr Rect unite(const Rect& a, const Rect& b) {
     const int l = std::min(a.left, b.left);
     const int t = std::min(a.top, b.top);
     return {l, t, std::max(a.right(), b.right()) - l, std::max(a.bottom(), b.bottom()) - t};
+}
+
+// The parts of `a` outside `b`: above, below, left and right of it; the
+// ones that do not exist are empty.
+constexpr std::array<Rect, 4> outside(const Rect& a, const Rect& b) {
+    const Rect c = intersect(a, b);
+    if (c.empty()) return {a, Rect{}, Rect{}, Rect{}};
+    return {Rect{a.left, a.top, a.width, c.top - a.top}, Rect{a.left, c.bottom(), a.width, a.bottom() - c.bottom()},
+            Rect{a.left, c.top, c.left - a.left, c.height}, Rect{c.right(), c.top, a.right() - c.right(), c.height}};
 }
 
 constexpr Rect twipsRectToPixels(int left, int top, int width, int height) {

@@ -1,6 +1,7 @@
 #include "app/window/window.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -88,10 +89,28 @@ void Window::pointerChanged() {
 }
 
 void Window::paint(Painter& painter, const Rect& area) const {
+    // Each pixel is drawn as few times as it can be: nothing is drawn under
+    // an element whose own pixels hide all of the area, and the back colour
+    // only where no opaque window picture lies.
+    auto bottom = elements_.rbegin();
+    bool covered = false;
+    for (auto it = elements_.begin(); it != elements_.end() && !covered; ++it) {
+        if (!(*it)->coversOpaquely(area)) continue;
+        bottom = std::make_reverse_iterator(it + 1);
+        covered = true;
+    }
     painter.setClip(area);
-    painter.fillRect(area, backColor_);
-    if (picture_) painter.drawPicture(*picture_, {0, 0});
-    for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
+    if (!covered) {
+        if (picture_ && picture_->opaque) {
+            for (const Rect& part : outside(area, {0, 0, picture_->width, picture_->height})) {
+                if (!part.empty()) painter.fillRect(part, backColor_);
+            }
+        } else {
+            painter.fillRect(area, backColor_);
+        }
+        if (picture_) painter.drawPicture(*picture_, {0, 0});
+    }
+    for (auto it = bottom; it != elements_.rend(); ++it) {
         const Element& e = **it;
         if (!e.shown() || !e.paintedByCore()) continue;
         const Rect clip = intersect(area, e.visibleRect());

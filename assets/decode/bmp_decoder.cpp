@@ -44,7 +44,9 @@ std::optional<Picture> decode(std::span<const std::uint8_t> bytes) {
         reader.take(dib::rowBytes(static_cast<std::uint32_t>(header->width), header->bitsPerPixel) *
                     static_cast<std::uint64_t>(height));
     if (!reader.ok()) return std::nullopt;
-    return dib::readPixels(rows, header->width, static_cast<int>(height), topDown, header->bitsPerPixel, palette);
+    auto picture = dib::readPixels(rows, header->width, static_cast<int>(height), topDown, header->bitsPerPixel, palette);
+    if (picture) picture->opaque = true;  // a bitmap has no mask
+    return picture;
 }
 
 }  // namespace

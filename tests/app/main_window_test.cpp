@@ -71,7 +71,8 @@ TEST_F(MainWindowTest, PaintsTheShownElementsFromTheBottomOfTheStackUp) {
         if (call.picture == art.smoke[0].get()) drawn.push_back("smoke");
         if (call.picture == art.exitNormal.get()) drawn.push_back("exit");
     }
-    const std::vector<std::string> expected = {"back", "scene", "leaf", "hour", "door", "label 20", "smoke", "exit"};
+    // No back colour: the opaque scene covers the whole window.
+    const std::vector<std::string> expected = {"scene", "leaf", "hour", "door", "label 20", "smoke", "exit"};
     EXPECT_EQ(drawn, expected) << "hidden frames never draw";
     EXPECT_EQ(painter.calls.size(), expected.size());
 }
@@ -108,8 +109,8 @@ TEST_F(MainWindowTest, OnlyWhatChangedIsReportedForRepainting) {
     view.invalidated.clear();
     runTicks(1000);
     const long long perTick = view.pixels() / 1000;
-    EXPECT_LE(perTick, 22000) << "the face must not be redrawn whole";
-    EXPECT_GT(perTick, 67 * 264) << "the leaf strip changes on every tick";
+    EXPECT_LE(perTick, 6000) << "the face must not be redrawn whole";
+    EXPECT_GT(perTick, 0) << "the leaf changes on every tick";
     for (const Rect& r : view.invalidated) {
         EXPECT_LT(r.area(), 800 * 600 / 10);
     }

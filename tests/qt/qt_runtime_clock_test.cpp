@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QDateTime>
 #include <QThread>
 
@@ -27,6 +29,18 @@ TEST(QtRuntimeClock, ReadsLocalTimeUtcAndTheTimeThatPassedOfOneInstant) {
         EXPECT_NEAR(static_cast<double>(second.elapsedMs - first.elapsedMs),
                     static_cast<double>(second.utcMs - first.utcMs), 1000);
     }
+}
+
+// The zone is asked again once a second, not at every reading: a change
+// of the system's time zone shows within about a second.
+TEST(QtRuntimeClock, FollowsAChangeOfTheTimeZoneWithinASecond) {
+    std::optional<vclock::testing::TimeZoneGuard> zone(std::in_place, "UTC");
+    QtRuntime runtime;
+    EXPECT_EQ(runtime.readClock().utcOffsetSeconds(), 0);
+    zone.reset();
+    zone.emplace("Asia/Kathmandu");
+    QThread::msleep(1100);
+    EXPECT_EQ(runtime.readClock().utcOffsetSeconds(), 5 * 3600 + 45 * 60);
 }
 
 }  // namespace
