@@ -8,6 +8,7 @@ top=$2
 name=$(basename "$0" .sh)
 key='HKCU\Software\Vordane Clock'
 pid=
+. "$top/tests/e2e/driver/places.sh"
 
 fail() {
     echo "$name: FAILED: $*"
@@ -64,9 +65,8 @@ ticking() {
 }
 caption_changed() { [ "$(xdotool getwindowname "$main" 2>/dev/null)" != "$1" ]; }
 
-# The exit control, enlarged after the first activation, covers 90..256 x 254..454.
 press_exit() {
-    xdotool mousemove 120 300
+    xdotool mousemove "$exit_x" "$exit_y"
     sleep 0.3
     xdotool mousedown 1
     sleep 0.3
@@ -76,10 +76,10 @@ press_exit() {
 # type_in_door TEXT: opens the door and replaces the field's text by TEXT.
 # Without a window manager Wine gives keys only to the focused window.
 type_in_door() {
-    xdotool mousemove 570 460 click 1
+    xdotool mousemove "$door_x" "$door_y" click 1
     sleep 1.5
     xdotool windowfocus --sync "$main" 2>/dev/null || true
-    xdotool mousemove 575 494 click 1
+    xdotool mousemove "$field_x" "$field_y" click 1
     sleep 0.3
     xdotool key End shift+Home BackSpace
     xdotool type --delay 20 -- "$1"
