@@ -220,11 +220,12 @@ open_door() {
 
 # type_alarm TEXT: replaces the field's text by TEXT, keys sent to the field.
 # The main window is given the keyboard again: focus handed to a message box
-# that has closed since leaves it nowhere.
+# that has closed since leaves it nowhere. The text is selected with the
+# keys every field takes (Wine's own edit field ignores ctrl+a).
 type_alarm() {
     xdotool windowfocus --sync "$main" 2>/dev/null || true
     click_at "$field_x" "$field_y"
-    xdotool key --clearmodifiers ctrl+a BackSpace
+    xdotool key --clearmodifiers End shift+Home BackSpace
     xdotool type --delay 5 -- "$1"
 }
 
