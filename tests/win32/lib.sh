@@ -6,7 +6,6 @@ set -eu
 exe=$1
 top=$2
 name=$(basename "$0" .sh)
-key='HKCU\Software\Vordane Clock'
 pid=
 . "$top/tests/e2e/driver/places.sh"
 
@@ -30,17 +29,12 @@ within() {
     return 1
 }
 
-# value SECTION KEY: the stored string, or nothing.
-value() {
-    wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
-}
-
-# seed ALARM: a store that has seen the first-run message answered.
-seed() {
-    wine reg delete "$key" /f >/dev/null 2>&1 || true
-    wine reg add "$key\\Alarm" /v currentime /d "$1" /f >/dev/null 2>&1
-    wine reg add "$key\\Popup" /v okornot /d true /f >/dev/null 2>&1
-}
+# The registry store as the shared real-window scenarios use it under the
+# names these scripts know: value SECTION KEY, the stored string or
+# nothing; seed ALARM, a store that has seen the first-run message answered.
+. "$top/tests/e2e/driver/wine.sh"
+value() { setting "$@"; }
+seed() { seed_settings "$1"; }
 
 running() { kill -0 "$pid" 2>/dev/null; }
 ended() { ! running; }
