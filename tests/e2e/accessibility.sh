@@ -5,6 +5,7 @@
 # the notice reads out its alarm line and title and closes on "Close";
 # pressing "Exit" ends the program.
 . "$(dirname "$0")/lib.sh"
+linux_only "AT-SPI is the Linux desktop's accessibility bus; the Windows program speaks to Windows screen readers"
 
 # Debian's Python, which python3-pyatspi serves, whatever else is on the path.
 python=/usr/bin/python3

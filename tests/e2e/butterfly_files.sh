@@ -8,8 +8,7 @@
 start_x
 seed_settings "7:30:00 AM"
 mkdir "$work/prog"
-cp "$program" "$work/prog/vordane-clock"
-copy="$work/prog/vordane-clock"
+copy=$(copy_program "$work/prog")
 frames="buttfly01.ico buttfly00.ico"
 
 # A sound icon to cut and spoil: a generated 32 x 32 picture.
@@ -60,7 +59,7 @@ put() {
 
 # Wave the pointer over the exit control's area for a few butterfly turns.
 wave() {
-    for place in "100 270" "150 350" "200 420" "120 300" "240 440" "100 270"; do
+    for place in "$exit_x $exit_y" "150 350" "200 420" "120 300" "240 440" "$exit_x $exit_y"; do
         set -- $place
         point_at "$1" "$2"
         sleep 0.2

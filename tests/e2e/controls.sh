@@ -5,6 +5,7 @@
 # open, and a letter closes it.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/../field_checks.sh"
+linux_only "Wine needs its own key and tooltip timing: tests/win32/controls.sh checks the same controls there, and the door's tooltip"
 
 start_x
 seed_settings "7:30:00 AM"

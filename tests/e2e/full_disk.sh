@@ -6,6 +6,7 @@
 # some of them. Where the new file did not fit, the old one is there byte
 # for byte; where it did, the new one is there whole; no other file stays.
 . "$(dirname "$0")/lib.sh"
+linux_only "the settings file on a small disk belongs to the Linux store; the Windows program keeps its values in the registry"
 
 [ "$(id -u)" = 0 ] || skip "mounting a small file system needs root"
 disk="$work/disk"

@@ -1,7 +1,11 @@
 # Shared helpers of the real-window tests, sourced by each test script.
-# Every test gets its own X server, settings folder and scratch folder, and
-# every wait is bounded, so a stuck program fails the test instead of
-# hanging it.
+# Every test gets its own scratch folder and settings, and every wait is
+# bounded, so a stuck program fails the test instead of hanging it.
+#
+# The same scenarios drive the Linux program and the Windows program under
+# Wine: VCLOCK_PLATFORM (linux, the default, or wine) picks the driver in
+# driver/, which says how the program starts, how a stored value is seeded
+# and read, and where the program's own files lie.
 
 set -eu
 
@@ -52,32 +56,6 @@ poll() {
     done
 }
 
-# start_x: our own X server. Other servers run on this machine, some
-# started by "xvfb-run -a" from :99 upwards, so a display number is drawn at
-# random from a range of its own, skipped when its lock or socket exists,
-# and given up when another server takes it at the same moment. Without
-# -noreset the server resets when its last client leaves, and a program
-# started again at that moment finds no display.
-start_x() {
-    for attempt in 1 2 3 4 5; do
-        n=$(awk -v seed="$$$attempt" 'BEGIN { srand(seed); print 300 + int(rand() * 600) }')
-        if [ -e "/tmp/.X$n-lock" ] || grep -q "/tmp/.X11-unix/X$n\$" /proc/net/unix; then
-            continue
-        fi
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$work/xvfb.log" &
-        xvfb_pid=$!
-        DISPLAY=:$n
-        export DISPLAY
-        poll 20 x_settled && x_answers && return 0
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    done
-    fail "no X server answered: $(cat "$work/xvfb.log")"
-}
-
-x_settled() { x_answers || ! kill -0 "$xvfb_pid" 2>/dev/null; }
-x_answers() { kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo >/dev/null 2>&1; }
-
 start_wm() {
     openbox >"$work/openbox.log" 2>&1 &
     wm_pid=$!
@@ -86,24 +64,20 @@ start_wm() {
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-# A fresh settings folder.
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
-mkdir -p "$XDG_CONFIG_HOME"
-settings_file="$XDG_CONFIG_HOME/Vordane Clock.conf"
 unset LANGUAGE TZ LD_PRELOAD FAKETIME 2>/dev/null || true
 
-# seed_settings ALARM: a store that has seen the first-run message answered.
-seed_settings() {
-    printf '[Alarm]\ncurrentime=%s\n\n[Popup]\nokornot=true\n' "$1" >"$settings_file"
-}
+platform=${VCLOCK_PLATFORM:-linux}
+[ -r "$e2e_dir/driver/$platform.sh" ] || fail "no driver for the platform '$platform'"
+. "$e2e_dir/driver/$platform.sh"
+. "$e2e_dir/driver/places.sh"
 
-# setting GROUP KEY: the value as the settings file holds it, or nothing.
-setting() {
-    [ -f "$settings_file" ] || return 0
-    awk -v group="[$1]" -v key="$2" '
-        /^\[/ { in_group = ($0 == group); next }
-        in_group && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
-    ' "$settings_file"
+# linux_only REASON: a scenario that cannot run against the Windows program
+# says why and is skipped there.
+linux_only() {
+    if [ "$platform" != linux ]; then
+        echo "skipped: $*"
+        exit "$E2E_SKIP"
+    fi
 }
 
 expect_setting() {
@@ -120,7 +94,7 @@ app_lang=en_US.UTF-8
 faketime_env=
 start_app() {
     # shellcheck disable=SC2086  # the settings are separate words
-    env LANG="$app_lang" LC_ALL="$app_lang" $faketime_env ${app_tz:+TZ=$app_tz} "${1:-$program}" >"$work/app.out" 2>"$work/app.err" &
+    env LANG="$app_lang" LC_ALL="$app_lang" $faketime_env ${app_tz:+TZ=$app_tz} $launcher "${1:-$program}" >"$work/app.out" 2>"$work/app.err" &
     app_pid=$!
 }
 
@@ -192,18 +166,6 @@ wait_free_info() {
     box=$(free_info)
 }
 
-# answer WID KEY: gives the window the keyboard and presses KEY.
-answer() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key --clearmodifiers "$2"
-}
-
-# Places in pixels of the face (twips / 15).
-door_x=570 door_y=460        # on the door, off the entry field
-field_x=575 field_y=494      # inside the entry field
-background_x=700 background_y=100
-exit_x=100 exit_y=270
-
 map_state() { xwininfo -id "$1" | sed -n 's/^ *Map State: //p'; }
 
 # Iconic in the ICCCM state, hidden in the window manager's state.
@@ -259,11 +221,12 @@ open_door() {
 
 # type_alarm TEXT: replaces the field's text by TEXT, keys sent to the field.
 # The main window is given the keyboard again: focus handed to a message box
-# that has closed since leaves it nowhere.
+# that has closed since leaves it nowhere. The text is selected with the
+# keys every field takes (Wine's own edit field ignores ctrl+a).
 type_alarm() {
     xdotool windowfocus --sync "$main" 2>/dev/null || true
     click_at "$field_x" "$field_y"
-    xdotool key --clearmodifiers ctrl+a BackSpace
+    xdotool key --clearmodifiers End shift+Home BackSpace
     xdotool type --delay 5 -- "$1"
 }
 
@@ -278,7 +241,8 @@ wait_setting() {
 setting_is() { [ "$(setting "$1" "$2")" = "$3" ]; }
 
 # The alarm notice: a dialog of the program, 7380 x 4755 twips of client
-# area in a dialog frame of three pixels on each side.
+# area in a dialog frame of three pixels on each side, drawn by the program
+# on Linux and by Windows under Wine.
 notice_window() { app_window_sized -eq 498 323; }
 
 notice_gone() { ! notice_window >/dev/null; }

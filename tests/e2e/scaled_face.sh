@@ -6,6 +6,7 @@
 # the scene scaled; at 2x the butterfly pointer is twice its design size,
 # as large as the face around it.
 . "$(dirname "$0")/lib.sh"
+linux_only "QT_SCALE_FACTOR scales the Qt program; tests/win32/high_density.sh checks the Windows program at 144 DPI"
 
 command -v python3 >/dev/null || skip "python3 is missing"
 

@@ -4,6 +4,7 @@
 # ends with status 0, also while the first-run message or the alarm notice
 # waits for an answer.
 . "$(dirname "$0")/lib.sh"
+linux_only "a Windows program gets no SIGTERM, SIGINT or SIGHUP; its way out at logoff is tests/win32/session_end.sh"
 
 start_x
 

@@ -4,6 +4,7 @@
 # at once and shows the time it opened; later than half an hour it does
 # not, as the alarm is stale by then.
 . "$(dirname "$0")/lib.sh"
+linux_only "under Wine the interrupt time comes from the wineserver, which libfaketime does not move, so a faked suspend looks like a step of the clock"
 
 # asleep_from TIME SECONDS: once the program's clock has reached TIME (a
 # time ending in a low digit), it stops for SECONDS of every clock, then

@@ -6,6 +6,7 @@
 # values that could be read, and alarms are stored as usual from then on. A
 # UTF-16 file with a byte-order mark is read and rewritten as UTF-8.
 . "$(dirname "$0")/lib.sh"
+linux_only "a settings file that cannot be read whole belongs to the Linux store; the Windows program keeps its values in the registry"
 
 start_x
 

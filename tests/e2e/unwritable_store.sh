@@ -5,6 +5,7 @@
 # runs, shows the first-run message, keeps ticking and ends normally; what
 # stood there stays.
 . "$(dirname "$0")/lib.sh"
+linux_only "the folder and file it spoils belong to the Linux store; the Windows program keeps its values in the registry"
 
 start_x
 

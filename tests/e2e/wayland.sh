@@ -5,6 +5,7 @@
 # the scene, and the first-run message comes up as a child of the clock's
 # window while the clock ticks behind it.
 . "$(dirname "$0")/lib.sh"
+linux_only "a Wayland desktop runs Linux programs"
 
 plugin=/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so
 command -v weston >/dev/null || skip "weston is not installed"

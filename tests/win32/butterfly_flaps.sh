@@ -14,7 +14,7 @@ fi
 # flapped: two different pointer pictures over the exit control.
 seen=
 flapped() {
-    xdotool mousemove 120 300
+    xdotool mousemove "$exit_x" "$exit_y"
     sleep 0.2
     seen=$(printf '%s\n%s' "$seen" "$(pointer)" | sort -u | grep . || true)
     [ "$(printf '%s\n' "$seen" | wc -l)" -ge 2 ]

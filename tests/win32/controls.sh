@@ -48,11 +48,11 @@ tooltip_gone || fail "white on screen before the pointer came to the door"
 # A tooltip shows once the pointer rests, and goes again after a while: the
 # pointer moves on now and then, each move showing the time anew.
 hover() {
-  xdotool mousemove 600 440 sleep 0.2 mousemove 602 442
+  xdotool mousemove "$door_x" "$door_y" sleep 0.2 mousemove $((door_x + 2)) $((door_y + 2))
   within 3 tooltip_shown
 }
 within 12 hover || fail "no tooltip over the door"
-xdotool mousemove 700 100
+xdotool mousemove "$background_x" "$background_y"
 within 5 tooltip_gone || fail "the tooltip stayed off the door"
 
 type_in_door "12:00:00 PM"
@@ -63,7 +63,7 @@ type_in_door "7:30"
 screenshot
 check_field_centred "7:30 typed over the old text"
 type_in_door "7:30:00 AM"
-xdotool mousemove 700 100 click 1
+xdotool mousemove "$background_x" "$background_y" click 1
 
 within 40 notice_shown || fail "no notice at the alarm time"
 notice=$(notice_window)

@@ -6,8 +6,8 @@ set -eu
 exe=$1
 top=$2
 name=$(basename "$0" .sh)
-key='HKCU\Software\Vordane Clock'
 pid=
+. "$top/tests/e2e/driver/places.sh"
 
 fail() {
     echo "$name: FAILED: $*"
@@ -29,17 +29,12 @@ within() {
     return 1
 }
 
-# value SECTION KEY: the stored string, or nothing.
-value() {
-    wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
-}
-
-# seed ALARM: a store that has seen the first-run message answered.
-seed() {
-    wine reg delete "$key" /f >/dev/null 2>&1 || true
-    wine reg add "$key\\Alarm" /v currentime /d "$1" /f >/dev/null 2>&1
-    wine reg add "$key\\Popup" /v okornot /d true /f >/dev/null 2>&1
-}
+# The registry store as the shared real-window scenarios use it under the
+# names these scripts know: value SECTION KEY, the stored string or
+# nothing; seed ALARM, a store that has seen the first-run message answered.
+. "$top/tests/e2e/driver/wine.sh"
+value() { setting "$@"; }
+seed() { seed_settings "$1"; }
 
 running() { kill -0 "$pid" 2>/dev/null; }
 ended() { ! running; }
@@ -64,9 +59,8 @@ ticking() {
 }
 caption_changed() { [ "$(xdotool getwindowname "$main" 2>/dev/null)" != "$1" ]; }
 
-# The exit control, enlarged after the first activation, covers 90..256 x 254..454.
 press_exit() {
-    xdotool mousemove 120 300
+    xdotool mousemove "$exit_x" "$exit_y"
     sleep 0.3
     xdotool mousedown 1
     sleep 0.3
@@ -76,10 +70,10 @@ press_exit() {
 # type_in_door TEXT: opens the door and replaces the field's text by TEXT.
 # Without a window manager Wine gives keys only to the focused window.
 type_in_door() {
-    xdotool mousemove 570 460 click 1
+    xdotool mousemove "$door_x" "$door_y" click 1
     sleep 1.5
     xdotool windowfocus --sync "$main" 2>/dev/null || true
-    xdotool mousemove 575 494 click 1
+    xdotool mousemove "$field_x" "$field_y" click 1
     sleep 0.3
     xdotool key End shift+Home BackSpace
     xdotool type --delay 20 -- "$1"

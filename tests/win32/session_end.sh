@@ -35,7 +35,7 @@ seed "7:30:00 AM"
 export LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='@2026-12-10 07:29:45'
 start_clock
 unset LD_PRELOAD FAKETIME
-xdotool mousemove 700 100 click 1  # arms the stored 7:30:00 AM the field shows
+xdotool mousemove "$background_x" "$background_y" click 1  # arms the stored 7:30:00 AM the field shows
 type_in_door "9:09"
 within 30 notice || fail "no notice appeared"
 end_session "alarm notice"
