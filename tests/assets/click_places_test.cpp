@@ -12,12 +12,10 @@
 #include <gtest/gtest.h>
 
 #include "assets/main_window_layout.h"
-#include "tests/assets/scene_places.h"
+#include "app/window/geometry.h"
 
 namespace vclock {
 namespace {
-
-using testing::kTwipsPerPixel;
 
 // NAME=VALUE words of the file, comments left out.
 std::map<std::string, int> readPlaces() {
@@ -51,8 +49,8 @@ std::string elementAt(int x, int y, FaceState state) {
             continue;
         const int width = exit && state.exitGrown ? main_layout::kExitActiveWidth : e.width;
         const int height = exit && state.exitGrown ? main_layout::kExitActiveHeight : e.height;
-        const int tx = x * kTwipsPerPixel;
-        const int ty = y * kTwipsPerPixel;
+        const int tx = pixelsToTwips(x);
+        const int ty = pixelsToTwips(y);
         if (tx >= e.left && tx < e.left + width && ty >= e.top && ty < e.top + height)
             return e.name;
     }
