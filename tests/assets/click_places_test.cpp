@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "assets/main_window_layout.h"
 #include "app/window/geometry.h"
+#include "assets/main_window_layout.h"
 
 namespace vclock {
 namespace {
