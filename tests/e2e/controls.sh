@@ -2,10 +2,48 @@
 # The native controls as laid out, read from the screen, without a window
 # manager: the alarm field's sunken border round its centred, whole text;
 # the notice's dialog frame; Tab moves the notice's focus and leaves it
-# open, and a letter closes it.
+# open, and a letter closes it. Under Wine also the door's date tooltip,
+# which the Windows program makes itself.
 . "$(dirname "$0")/lib.sh"
-. "$(dirname "$0")/../field_checks.sh"
-linux_only "Wine needs its own key and tooltip timing: tests/win32/controls.sh checks the same controls there, and the door's tooltip"
+
+# The alarm field on the screenshot: at 534,484, 81 x 21 pixels.
+field_left=534 field_top=484 field_width=81 field_height=21
+
+field_pixels() {
+    convert "$work/shot.png" -crop "${field_width}x${field_height}+${field_left}+${field_top}" +repage txt:-
+}
+
+# shade X Y: the brightness (0 to 255) of a pixel of the screenshot.
+shade() { convert "$work/shot.png" -crop "1x1+$1+$2" -format '%[fx:int(255*mean)]' info:; }
+
+# check_field_border WHAT: no pure blue on the field's outer two rows and
+# columns, and darker at the top than at the bottom, as a sunken edge is.
+check_field_border() {
+    border_blue=$(field_pixels | awk -F'[,: ]+' -v w="$field_width" -v h="$field_height" '
+        /^#/ { next }
+        ($1 < 2 || $1 >= w - 2 || $2 < 2 || $2 >= h - 2) && tolower($0) ~ /#0000ff/ { n++ }
+        END { print n + 0 }')
+    [ "$border_blue" -eq 0 ] || fail "$1: $border_blue pure blue pixels where the field's border lies"
+    top=$(shade $((field_left + 40)) "$field_top")
+    bottom=$(shade $((field_left + 40)) $((field_top + field_height - 1)))
+    [ "$top" -lt "$bottom" ] || fail "$1: the field's border is not sunken (top $top, bottom $bottom)"
+}
+
+# check_field_centred WHAT: the text lies inside the border, whole, with
+# margins that differ by at most two pixels.
+check_field_centred() {
+    set -- "$1" $(field_pixels | awk -F'[,: ]+' -v w="$field_width" -v h="$field_height" '
+        /^#/ { next }
+        $1 >= 2 && $1 < w - 2 && $2 >= 2 && $2 < h - 2 && tolower($0) !~ /#0000ff/ {
+            if (first == "" || $1 < first) first = $1
+            if ($1 > last) last = $1
+        }
+        END { print first + 0, last + 0 }')
+    [ "$2" -gt 2 ] && [ "$3" -lt $((field_width - 3)) ] || fail "$1: the text touches the border (columns $2 to $3)"
+    left_margin=$(($2 - 2)) right_margin=$((field_width - 3 - $3))
+    difference=$((left_margin - right_margin))
+    [ "${difference#-}" -le 2 ] || fail "$1: text not centred (margins $left_margin and $right_margin)"
+}
 
 start_x
 seed_settings "7:30:00 AM"
@@ -13,6 +51,27 @@ use_faketime "2026-12-10 07:00:00"
 start_app
 wait_main
 poll 10 caption_ticks || fail "the caption never showed the time"
+
+if [ "$platform" = wine ]; then
+    # A standard tooltip: a white box below the pointer, where the scene
+    # has no pure white. It shows once the pointer rests and goes off the door.
+    tooltip_pixels() {
+        screenshot
+        convert "$work/shot.png" -crop 400x160+500+400 +repage txt:- | grep -ci '#FFFFFF' || true
+    }
+    tooltip_shown() { [ "$(tooltip_pixels)" -ge 500 ]; }
+    tooltip_gone() { [ "$(tooltip_pixels)" -lt 500 ]; }
+    tooltip_gone || fail "white on screen before the pointer came to the door"
+    # The pointer moves on now and then, each move showing the time anew.
+    hovered=
+    for try in 1 2 3 4; do
+        xdotool mousemove "$door_x" "$door_y" sleep 0.2 mousemove $((door_x + 2)) $((door_y + 2))
+        if poll 3 tooltip_shown; then hovered=1; break; fi
+    done
+    [ -n "$hovered" ] || fail "no tooltip over the door"
+    point_at "$background_x" "$background_y"
+    poll 5 tooltip_gone || fail "the tooltip stayed off the door"
+fi
 
 open_door
 screenshot

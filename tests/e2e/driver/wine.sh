@@ -42,7 +42,6 @@ copy_program() {
     echo "$1/$(basename "$program")"
 }
 
-
 # answer WID KEY: Wine takes keys only in the window that has the focus, and
 # a key sent before the window has taken it is lost, so the key is sent
 # again while the window is still there.
