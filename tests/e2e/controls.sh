@@ -16,17 +16,28 @@ field_pixels() {
 # shade X Y: the brightness (0 to 255) of a pixel of the screenshot.
 shade() { convert "$work/shot.png" -crop "1x1+$1+$2" -format '%[fx:int(255*mean)]' info:; }
 
-# check_field_border WHAT: no pure blue on the field's outer two rows and
-# columns, and darker at the top than at the bottom, as a sunken edge is.
-check_field_border() {
+# field_has_border: on a fresh screenshot, no pure blue on the field's
+# outer two rows and columns, and on Linux darker at the top than at the
+# bottom, as a sunken edge is. Under Windows' visual styles (the program's
+# manifest asks for them) the theme draws that edge, flat all round, as
+# every themed field has it. The field's window may be painted a moment
+# after the door's blue shows.
+field_has_border() {
+    screenshot
     border_blue=$(field_pixels | awk -F'[,: ]+' -v w="$field_width" -v h="$field_height" '
         /^#/ { next }
         ($1 < 2 || $1 >= w - 2 || $2 < 2 || $2 >= h - 2) && tolower($0) ~ /#0000ff/ { n++ }
         END { print n + 0 }')
-    [ "$border_blue" -eq 0 ] || fail "$1: $border_blue pure blue pixels where the field's border lies"
     top=$(shade $((field_left + 40)) "$field_top")
     bottom=$(shade $((field_left + 40)) $((field_top + field_height - 1)))
-    [ "$top" -lt "$bottom" ] || fail "$1: the field's border is not sunken (top $top, bottom $bottom)"
+    [ "$border_blue" -eq 0 ] && { [ "$platform" = wine ] || [ "$top" -lt "$bottom" ]; }
+}
+
+# check_field_border WHAT: the field shows its sunken border; the
+# screenshot it was seen on is the last one taken.
+check_field_border() {
+    poll 5 field_has_border ||
+        fail "$1: no border round the field ($border_blue pure blue pixels on it; top $top, bottom $bottom)"
 }
 
 # check_field_centred WHAT: the text lies inside the border, whole, with
@@ -74,7 +85,6 @@ if [ "$platform" = wine ]; then
 fi
 
 open_door
-screenshot
 check_field_border "7:30:00 AM"
 check_field_centred "7:30:00 AM"
 type_alarm "12:00:00 PM"
