@@ -155,6 +155,13 @@ wait_main() {
 # The tick writes "V-Clock " and the time into the caption.
 caption_ticks() { xdotool getwindowname "$main" 2>/dev/null | grep -q '^V-Clock '; }
 
+# start_ticking: starts the program and waits for its window and a first tick.
+start_ticking() {
+    start_app
+    wait_main
+    poll 10 caption_ticks || fail "the caption never showed the time"
+}
+
 # The first-run message, by its title.
 free_info() { window_named "Free Info"; }
 

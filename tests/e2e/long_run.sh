@@ -28,9 +28,7 @@ sample() {
 
 start_x
 seed_settings "7:30:00 AM"
-start_app
-wait_main
-poll 10 caption_ticks || fail "the caption never showed the time"
+start_ticking
 started=$(date +%s)
 cpu_start=$(cpu_ticks)
 rounds=0

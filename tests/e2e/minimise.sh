@@ -6,9 +6,7 @@
 start_x
 start_wm
 seed_settings "7:30:00 AM"
-start_app
-wait_main
-poll 10 caption_ticks || fail "the caption never showed the time"
+start_ticking
 map_state "$main" | grep -q IsViewable || fail "the main window is not viewable"
 point_at "$background_x" "$background_y"
 xdotool click --repeat 2 --delay 80 1
