@@ -1,6 +1,6 @@
 #include "app/runtime/local_time_cache.h"
 
-#include "app/runtime.h"
+#include "app/runtime/clock.h"
 
 namespace vclock {
 
